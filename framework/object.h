@@ -11,7 +11,7 @@ using Ref = std::shared_ptr<T>;
 
 // Raised when a nil object is used; its text says what was nil (and, for a file, which file and why).
 class NilObjectException : public std::runtime_error {
-public:
+  public:
     explicit NilObjectException(const std::string& what) : std::runtime_error(what) {}
 };
 

@@ -1,0 +1,77 @@
+// The main window: three covers (CD front, CD back, DVD), each with its canvas, labels, buttons, the
+// absolute path of its picture file and its preview picture.
+#pragma once
+
+#include <string>
+
+#include "framework/controls.h"
+#include "framework/menu.h"
+#include "framework/window.h"
+
+class Picture;
+struct CoverRow;
+
+class Main : public Window {
+  public:
+    // The implicit instance: the open main window, or a new one built and shown.
+    static Ref<Main> Instance();
+    std::string ClassName() const override { return "Main.Main"; }
+    ~Main() override;
+
+    // Cover state, released in this order when the window goes.
+    Ref<Picture> piccdBack;
+    Ref<Picture> picdvd;
+    Ref<Picture> piccdFront;
+    std::string filenaamDVD;
+    std::string filenaamCDFront;
+    std::string filenaamCDBack;
+
+    // Control events.
+    void btnPrintDvd_Action();
+    void btnPrintCdFront_Action();
+    void btnPrintCdBack_Action();
+    void btnCdBoth_Action();
+    void cdFront_DropObject(const Ref<DragItem>& item, int32_t action);
+    void cdFront_Open();
+    void cdFront_Paint(const Ref<Graphics>& g);
+    void cdBack_DropObject(const Ref<DragItem>& item, int32_t action);
+    void cdBack_Open();
+    void cdBack_Paint(const Ref<Graphics>& g);
+    void dvdCover_Open();
+    void dvdCover_DropObject(const Ref<DragItem>& item, int32_t action);
+    void dvdCover_Paint(const Ref<Graphics>& g);
+    void btnRotateDvd_Action();
+    void btnRotateCdFront_Action();
+    void btnRotateCdBack_Action();
+
+    // The menu items of the window's menu bar, by name (nil when the bar has no such item).
+    Ref<MenuItem> HelpMenu();
+    Ref<MenuItem> HelpWebsite();
+    Ref<MenuItem> UntitledSeparator1();
+    Ref<MenuItem> HelpHelp();
+    Ref<MenuItem> FileMenu();
+    Ref<QuitMenuItem> FileQuit();
+    Ref<MenuItem> UntitledSeparator0();
+    Ref<MenuItem> FileInsertCDbackcover();
+    Ref<MenuItem> FileInsertCDfront();
+    Ref<MenuItem> UntitledSeparator();
+    Ref<MenuItem> FileInsertDVDcover();
+    Ref<AppleMenuItem> UntitledAbout();
+
+    // Menu handlers; each returns True once it has handled the choice.
+    bool FileInsertCDfront_Action();
+    bool FileInsertCDbackcover_Action();
+    bool FileInsertDVDcover_Action();
+    bool HelpWebsite_Action();
+    bool UntitledAbout_Action();
+
+  protected:
+    void Layout() override;
+    void CreateControls() override;
+    void AddMenuHandlers(Window& w) override;
+    void Open() override { Event_Open(); }
+    void Event_Open() {}
+
+  private:
+    void CreateControls0();
+};

@@ -1,0 +1,267 @@
+#include "framework/controls.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+#include "framework/canvas_widget.h"
+#include "framework/dispatch.h"
+#include "framework/window.h"
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    // A carriage return breaks lines in labels.
+    return QString::fromStdString(text).replace(QChar('\r'), QChar('\n'));
+}
+
+// Properties every control takes whose meaning here is only to be kept.
+bool IsKeptOnly(const std::string& name) {
+    static const char* const kept[] = {
+        "Index",      "LockLeft",  "LockTop",   "LockRight", "LockBottom", "TabIndex",     "AutoDeactivate",
+        "TextFont",   "TextSize",  "Bold",      "Italic",    "Underline",  "UseFocusRing", "AcceptTabs",
+        "DataSource", "DataField", "SmallTabs", "Cancel",    "Multiline"};
+    for (const char* k : kept)
+        if (name == k) return true;
+    return false;
+}
+
+}  // namespace
+
+struct RectControl::Impl {
+    QPointer<QWidget> widget;
+    std::map<std::string, EventHandler> handlers;
+};
+
+RectControl::RectControl(QWidget* widget) : impl_(std::make_unique<Impl>()) {
+    impl_->widget = widget;
+}
+
+RectControl::~RectControl() {
+    // The widget may outlive its control until Qt deletes it: it must not call back into it.
+    if (impl_->widget) QObject::disconnect(impl_->widget, nullptr, nullptr, nullptr);
+    // A widget still without a parent belongs to no window yet; one with a parent goes with its window.
+    if (impl_->widget && !impl_->widget->parent()) impl_->widget->deleteLater();
+}
+
+QWidget* RectControl::Widget() const {
+    return impl_->widget;
+}
+
+void RectControl::Attach(const Ref<::Window>& window, const std::string& name) {
+    window_ = window;
+    name_ = name;
+    if (impl_->widget) impl_->widget->setObjectName(QString::fromStdString(name));
+}
+
+bool RectControl::ApplyProperty(const std::string& name, const PropertyValue& value) {
+    QWidget* w = impl_->widget;
+    if (name == "Name") {
+        name_ = std::get<std::string>(value);
+        if (w) w->setObjectName(QString::fromStdString(name_));
+    } else if (name == "Left" || name == "Top" || name == "Width" || name == "Height") {
+        const int32_t v = std::get<int32_t>(value);
+        (name == "Left" ? left_ : name == "Top" ? top_ : name == "Width" ? width_ : height_) = v;
+        PlaceOnWindow(name, value);
+    } else if (name == "InitialParent" || name == "TabPanelIndex") {
+        PlaceOnWindow(name, value);
+    } else if (name == "Visible") {
+        // A widget without a parent would show as a window of its own: it shows once placed.
+        if (w && w->parentWidget()) w->setHidden(!std::get<bool>(value));
+    } else if (name == "Enabled") {
+        if (w) w->setEnabled(std::get<bool>(value));
+    } else if (name == "HelpTag") {
+        if (w) w->setToolTip(QString::fromStdString(std::get<std::string>(value)));
+    } else if (name == "TabStop") {
+        if (w && !std::get<bool>(value)) w->setFocusPolicy(Qt::NoFocus);
+    } else if (name == "AcceptFocus") {
+        if (w) w->setFocusPolicy(std::get<bool>(value) ? Qt::StrongFocus : Qt::NoFocus);
+    } else {
+        return IsKeptOnly(name);
+    }
+    return true;
+}
+
+void RectControl::PlaceOnWindow(const std::string& name, const PropertyValue& value) {
+    RememberProperty(name, value);
+    if (auto win = window_.lock()) win->MapControl(*this);
+}
+
+void RectControl::Refresh(bool erase) {
+    if (!impl_->widget) return;
+    if (erase)
+        impl_->widget->update();
+    else
+        impl_->widget->repaint();
+}
+
+void RectControl::InstallEventHandler(const std::string& eventName, EventHandler handler) {
+    for (const auto& [event, kind] : Events()) {
+        if (event != eventName) continue;
+        if (handler.index() != kind)
+            throw std::invalid_argument("the handler of " + eventName + " takes other arguments");
+        impl_->handlers[eventName] = std::move(handler);
+        return;
+    }
+    throw std::invalid_argument("a " + std::string(typeid(*this).name()) + " has no event " + eventName);
+}
+
+bool RectControl::HasEventHandler(const std::string& eventName) const {
+    return impl_->handlers.count(eventName) != 0;
+}
+
+const EventHandler* RectControl::Handler(const std::string& eventName) const {
+    auto it = impl_->handlers.find(eventName);
+    return it == impl_->handlers.end() ? nullptr : &it->second;
+}
+
+void RectControl::RunHandler(const std::function<void()>& call) const {
+    auto self = shared_from_this();
+    auto window = window_.lock();
+    Dispatch(call);
+}
+
+void RectControl::FireEvent(const std::string& eventName) {
+    const EventHandler* handler = Handler(eventName);
+    if (!handler) return;
+    PlainHandler call = std::get<PlainHandler>(*handler);  // a copy: the handler may rebind events
+    RunHandler(call);
+}
+
+// ---- PushButton
+
+PushButton::PushButton() : RectControl(new QPushButton) {
+    auto* button = static_cast<QPushButton*>(Widget());
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, [this] { FireEvent("Action"); });
+}
+
+void PushButton::Push() {
+    if (Enabled()) FireEvent("Action");
+}
+
+bool PushButton::ApplyProperty(const std::string& name, const PropertyValue& value) {
+    auto* button = static_cast<QPushButton*>(Widget());
+    if (name == "Caption") {
+        if (button) button->setText(QString::fromStdString(std::get<std::string>(value)));
+        return true;
+    }
+    if (name == "Default") {
+        if (button) button->setDefault(std::get<bool>(value));
+        return true;
+    }
+    return RectControl::ApplyProperty(name, value);
+}
+
+// ---- StaticText
+
+StaticText::StaticText() : RectControl(new QLabel) {}
+
+bool StaticText::ApplyProperty(const std::string& name, const PropertyValue& value) {
+    auto* label = static_cast<QLabel*>(Widget());
+    if (name == "Text") {
+        text_ = std::get<std::string>(value);
+        if (label) {
+            label->setText(ToQt(text_));
+            // A label without text still has a name that assistive tools can read.
+            label->setAccessibleName(text_.empty() ? QString::fromStdString(Name()) : QString());
+        }
+        return true;
+    }
+    if (name == "TextAlign") {
+        const int32_t align = std::get<int32_t>(value);
+        const Qt::Alignment h = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
+        if (label) label->setAlignment(h | Qt::AlignVCenter);
+        return true;
+    }
+    if (name == "TextColor") {
+        if (label) {
+            const Color c = std::get<Color>(value);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, QColor(c.Red(), c.Green(), c.Blue()));
+            label->setPalette(palette);
+        }
+        return true;
+    }
+    return RectControl::ApplyProperty(name, value);
+}
+
+// ---- TabPanel
+
+TabPanel::TabPanel() : RectControl(new QTabWidget) {
+    auto* tabs = static_cast<QTabWidget*>(Widget());
+    // A page shown for the first time gets its geometry only then: place its controls again.
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this](int index) {
+        RememberProperty("Value", int32_t(index));
+        if (auto win = Window()) win->MapControls();
+    });
+}
+
+int32_t TabPanel::Value() const {
+    auto* tabs = static_cast<QTabWidget*>(Widget());
+    return tabs ? tabs->currentIndex() : -1;
+}
+
+int32_t TabPanel::PageCount() const {
+    auto* tabs = static_cast<QTabWidget*>(Widget());
+    return tabs ? tabs->count() : 0;
+}
+
+QWidget* TabPanel::ChildContainer(int32_t page) const {
+    auto* tabs = static_cast<QTabWidget*>(Widget());
+    if (!tabs || page < 1 || page > tabs->count()) return tabs;
+    return tabs->widget(page - 1);
+}
+
+bool TabPanel::ApplyProperty(const std::string& name, const PropertyValue& value) {
+    auto* tabs = static_cast<QTabWidget*>(Widget());
+    if (name == "TabDefinition") {
+        if (tabs) {
+            while (tabs->count() > 0) delete tabs->widget(0);
+            const QStringList captions =
+                QString::fromStdString(std::get<std::string>(value)).split(QChar('\r'));
+            for (const QString& caption : captions) {
+                auto* page = new QWidget;
+                page->setObjectName(QString::fromStdString(Name()) + QStringLiteral("Page") + caption);
+                tabs->addTab(page, caption);
+            }
+        }
+        return true;
+    }
+    if (name == "Value") {
+        if (tabs) tabs->setCurrentIndex(std::get<int32_t>(value));
+        return true;
+    }
+    return RectControl::ApplyProperty(name, value);
+}
+
+// ---- Canvas
+
+Canvas::Canvas() : RectControl(new CanvasWidget) {
+    auto* canvas = static_cast<CanvasWidget*>(Widget());
+    canvas->owner = this;
+}
+
+Canvas::~Canvas() {
+    if (auto* canvas = static_cast<CanvasWidget*>(Widget())) canvas->owner = nullptr;
+}
+
+void Canvas::Backdrop(const Ref<Picture>& picture) {
+    backdrop_ = picture;
+    if (Widget()) Widget()->update();
+}
+
+bool Canvas::ApplyProperty(const std::string& name, const PropertyValue& value) {
+    auto* canvas = static_cast<CanvasWidget*>(Widget());
+    if (name == "EraseBackground") {
+        if (canvas) canvas->setAutoFillBackground(std::get<bool>(value));
+        return true;
+    }
+    if (name == "Name" && canvas) {
+        // The canvas shows no text: its name is what assistive tools read.
+        canvas->setAccessibleName(QString::fromStdString(std::get<std::string>(value)));
+    }
+    return RectControl::ApplyProperty(name, value);
+}

@@ -1,0 +1,128 @@
+#include "framework/menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "framework/application.h"
+#include "framework/runtime.h"
+#include "framework/window.h"
+
+MenuItem::MenuItem() : action_(std::make_unique<QAction>()) {
+    QObject::connect(action_.get(), &QAction::triggered, action_.get(), [this] { OnChosen(); });
+}
+
+MenuItem::~MenuItem() = default;
+
+void MenuItem::Text(const std::string& text) {
+    text_ = text;
+    const QString qtText = QString::fromStdString(text);
+    action_->setText(qtText);
+    action_->setSeparator(text == "-");
+    if (menu_) menu_->setTitle(qtText);
+}
+
+void MenuItem::KeyboardShortcut(const std::string& shortcut) {
+    shortcut_ = shortcut;
+    // The command key of the shortcut texts is the control key here.
+    QString keys = QString::fromStdString(shortcut);
+    keys.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
+    action_->setShortcut(QKeySequence(keys));
+}
+
+bool MenuItem::Enabled() const {
+    return Action()->isEnabled();
+}
+
+QAction* MenuItem::Action() const {
+    return menu_ ? menu_->menuAction() : action_.get();
+}
+
+void MenuItem::Append(const Ref<MenuItem>& item) {
+    if (!item) throw NilObjectException("the menu item to append is nil");
+    if (!menu_) {
+        menu_ = std::make_unique<QMenu>(QString::fromStdString(text_));
+        // Menus stay enabled; their items are enabled by their handlers.
+        QObject::connect(menu_.get(), &QMenu::aboutToShow, menu_.get(), [] { RefreshMenuEnabling(); });
+    }
+    children_.push_back(item);
+    menu_->addAction(item->Action());
+}
+
+Ref<MenuItem> MenuItem::Item(int32_t index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return children_[size_t(index)];
+}
+
+Ref<MenuItem> MenuItem::Child(const std::string& name) const {
+    for (const auto& child : children_)
+        if (child->Name() == name) return child;
+    return nullptr;
+}
+
+Ref<MenuItem> MenuItem::Lookup(const std::string& name) const {
+    for (const auto& child : children_) {
+        if (child->Name() == name) return child;
+        if (auto found = child->Lookup(name)) return found;
+    }
+    return nullptr;
+}
+
+void MenuItem::OnChosen() {
+    // The handler bound under this item's name: the active window's first, else the newest window's.
+    auto self = shared_from_this();
+    if (auto active = ActiveWindow(); active && active->RunMenuHandler(name_)) return;
+    auto windows = OpenWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if ((*it)->RunMenuHandler(name_)) return;
+}
+
+AppleMenuItem::AppleMenuItem() {
+    Action()->setMenuRole(QAction::AboutRole);
+}
+
+QuitMenuItem::QuitMenuItem() {
+    Action()->setMenuRole(QAction::QuitRole);
+}
+
+void QuitMenuItem::OnChosen() {
+    RuntimeQuit();
+}
+
+QMenuBar* MenuBar::MakeQtMenuBar() const {
+    auto* bar = new QMenuBar;
+    for (const auto& menu : children_) {
+        if (menu->Menu())
+            bar->addMenu(menu->Menu());
+        else
+            bar->addAction(menu->Action());
+    }
+    return bar;
+}
+
+namespace {
+
+void RefreshItems(const MenuItem& parent, const std::vector<Ref<Window>>& windows) {
+    for (int32_t i = 0; i < parent.Count(); ++i) {
+        const Ref<MenuItem> item = parent.Item(i);
+        if (item->Count() > 0) {
+            RefreshItems(*item, windows);
+            continue;
+        }
+        if (!item->AutoEnable()) continue;
+        bool enabled = dynamic_cast<const QuitMenuItem*>(item.get()) != nullptr;
+        for (const auto& window : windows) enabled = enabled || window->HasMenuHandler(item->Name());
+        item->Action()->setEnabled(enabled);
+    }
+}
+
+}  // namespace
+
+void RefreshMenuEnabling() {
+    const auto windows = OpenWindows();
+    std::vector<Ref<::MenuBar>> bars;
+    if (auto app = App(); app && app->MenuBar()) bars.push_back(app->MenuBar());
+    for (const auto& window : windows)
+        if (window->MenuBar()) bars.push_back(window->MenuBar());
+    for (const auto& bar : bars) RefreshItems(*bar, windows);
+}

@@ -1,0 +1,60 @@
+#include "framework/runtime.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "framework/application.h"
+#include "framework/window.h"
+
+namespace {
+
+std::unique_ptr<QApplication>& OwnedApplication() {
+    static std::unique_ptr<QApplication> app;
+    return app;
+}
+bool quitRequested = false;
+bool runFailed = false;
+
+}  // namespace
+
+void RuntimeInit(int& argc, char** argv) {
+    if (!QApplication::instance()) OwnedApplication() = std::make_unique<QApplication>(argc, argv);
+    // Window titles stay as the program sets them (the platform adds no program name to them).
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kavrello 4"));
+    // Quitting is the framework's: the quit item, or the last window closing.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    quitRequested = false;
+    runFailed = false;
+}
+
+void RunFrameworkInitialization(const std::function<void()>& entry) {
+    entry();
+}
+
+void RuntimeRun() {
+    if (!quitRequested) QApplication::exec();
+    quitRequested = false;
+}
+
+void RuntimeQuit() {
+    quitRequested = true;
+    QCoreApplication::exit(0);
+}
+
+void RuntimeSetFailed() {
+    runFailed = true;
+}
+
+void FrameworkExitHooks() {
+    ReleaseWindowGlobals();
+    // Widgets of windows that went are deleted now, while the menus they show still exist.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int RuntimeExit() {
+    ReleaseAppObject();
+    const int status = runFailed ? 1 : 0;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    OwnedApplication().reset();
+    return status;
+}

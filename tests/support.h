@@ -1,0 +1,32 @@
+// Shared test helpers: a fixture that starts each test from a clean framework state and records reports.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/FileTypes1.h"
+#include "app/MenuBar1.h"
+#include "framework/application.h"
+#include "framework/runtime.h"
+#include "framework/services.h"
+#include "framework/window.h"
+
+class FrameworkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Services().reportFailure = [this](const std::string& message) { reports.push_back(message); };
+    }
+    void TearDown() override {
+        FrameworkExitHooks();
+        MenuBar1::implicitInstance_Exit();
+        FileTypes1::pJpeg_Exit();
+        FileTypes1::pPng_Exit();
+        FileTypes1::pImageXBmp_Exit();
+        ReleaseAppObject();
+        RestoreRealServices();
+    }
+
+    std::vector<std::string> reports;
+};
