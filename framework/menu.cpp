@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "framework/application.h"
 #include "framework/runtime.h"
@@ -89,7 +90,20 @@ void QuitMenuItem::OnChosen() {
     RuntimeQuit();
 }
 
+namespace {
+// Every bar shown somewhere, so that enabling reaches it also after its window has gone.
+std::vector<std::weak_ptr<const MenuBar>>& ShownBars() {
+    static std::vector<std::weak_ptr<const MenuBar>> bars;
+    return bars;
+}
+}  // namespace
+
 QMenuBar* MenuBar::MakeQtMenuBar() const {
+    auto& shown = ShownBars();
+    std::erase_if(shown, [](const auto& bar) { return bar.expired(); });
+    auto self = std::static_pointer_cast<const MenuBar>(shared_from_this());
+    if (std::none_of(shown.begin(), shown.end(), [&](const auto& bar) { return bar.lock() == self; }))
+        shown.push_back(self);
     auto* bar = new QMenuBar;
     for (const auto& menu : children_) {
         if (menu->Menu())
@@ -120,9 +134,7 @@ void RefreshItems(const MenuItem& parent, const std::vector<Ref<Window>>& window
 
 void RefreshMenuEnabling() {
     const auto windows = OpenWindows();
-    std::vector<Ref<::MenuBar>> bars;
-    if (auto app = App(); app && app->MenuBar()) bars.push_back(app->MenuBar());
-    for (const auto& window : windows)
-        if (window->MenuBar()) bars.push_back(window->MenuBar());
-    for (const auto& bar : bars) RefreshItems(*bar, windows);
+    if (auto app = App(); app && app->MenuBar()) RefreshItems(*app->MenuBar(), windows);
+    for (const auto& shown : ShownBars())
+        if (auto bar = shown.lock()) RefreshItems(*bar, windows);
 }

@@ -77,7 +77,9 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsWindowCoordinatesOnItsPage) {
             EXPECT_EQ(QRect(at, w->size()), QRect(e.left, e.top, e.width, e.height));
             EXPECT_EQ(control->TabPanelIndex(), e.page);
             // A control on a page shows exactly while its page is in front.
-            if (e.page != 0) EXPECT_EQ(w->isVisible(), e.page == page + 1);
+            if (e.page != 0) {
+                EXPECT_EQ(w->isVisible(), e.page == page + 1);
+            }
             QWidget* parent = w->parentWidget();
             if (std::string(e.parent) == "TabPanel1") {
                 EXPECT_EQ(parent, qobject_cast<QTabWidget*>(tabs->Widget())->widget(e.page - 1));
@@ -85,8 +87,12 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsWindowCoordinatesOnItsPage) {
                 EXPECT_EQ(parent->objectName(), e.parent);
             }
             if (e.text) {
-                if (auto* label = qobject_cast<QLabel*>(w)) EXPECT_EQ(label->text(), e.text);
-                if (auto* button = qobject_cast<QPushButton*>(w)) EXPECT_EQ(button->text(), e.text);
+                if (auto* label = qobject_cast<QLabel*>(w)) {
+                    EXPECT_EQ(label->text(), e.text);
+                }
+                if (auto* button = qobject_cast<QPushButton*>(w)) {
+                    EXPECT_EQ(button->text(), e.text);
+                }
             }
         }
     }

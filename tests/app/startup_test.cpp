@@ -1,0 +1,90 @@
+#include "app/startup.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QWidget>
+#include <stdexcept>
+
+#include "editor/Main.h"
+#include "framework/filetype.h"
+#include "support.h"
+
+namespace {
+
+class StartupTest : public FrameworkTest {
+  protected:
+    void TearDown() override {
+        ObserveFileTypeRegistry(nullptr);
+        FrameworkTest::TearDown();
+    }
+
+    // Runs the whole life of the program in this process, choosing File > Quit once the loop runs.
+    int RunProgram(const startup::ViewMaker& view) {
+        QTimer::singleShot(0, [] {
+            if (auto bar = MenuBar1::implicitInstance) bar->Lookup("FileQuit")->Action()->trigger();
+        });
+        int argc = 1;
+        char name[] = "kavrello4";
+        char* argv[] = {name, nullptr};
+        return startup::ProgramMain(argc, argv, view);
+    }
+};
+
+TEST_F(StartupTest, QuitShutsDownWindowsThenMenuBarThenFileTypesInOrder) {
+    std::vector<std::string> events;
+    std::weak_ptr<Main> main;
+    ObserveFileTypeRegistry([&](const std::string& event, const std::string& name) {
+        events.push_back(event + " " + name);
+        if (event == "deregister") {
+            EXPECT_TRUE(main.expired()) << "windows go before the file types";
+            EXPECT_EQ(MenuBar1::implicitInstance, nullptr) << "the menu bar goes before the file types";
+        }
+    });
+    const int status = RunProgram([&] {
+        EXPECT_EQ(events.size(), 3u) << "file types are registered before the main window opens";
+        auto window = Main::Instance();
+        main = window;
+        EXPECT_EQ(App()->MenuBar(), window->MenuBar()) << "one menu bar for the application and the window";
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"register image/jpeg", "register image/png",
+                                                "register image/x-bmp", "deregister image/jpeg",
+                                                "deregister image/png", "deregister image/x-bmp"}));
+    EXPECT_EQ(FileTypes1::pJpeg, nullptr);
+    EXPECT_EQ(FileTypes1::pPng, nullptr);
+    EXPECT_EQ(FileTypes1::pImageXBmp, nullptr);
+    EXPECT_EQ(App(), nullptr);
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartupTest, FailedStartupIsReportedSkipsTheLoopAndStillShutsDown) {
+    bool loopRan = false;
+    QTimer::singleShot(0, [&] { loopRan = true; });
+    int argc = 1;
+    char name[] = "kavrello4";
+    char* argv[] = {name, nullptr};
+    const int status =
+        startup::ProgramMain(argc, argv, [] { throw NilObjectException("the main window is nil"); });
+    EXPECT_NE(status, 0);
+    EXPECT_FALSE(loopRan);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "the main window is nil");
+    EXPECT_EQ(MenuBar1::implicitInstance, nullptr);
+    EXPECT_EQ(FileTypes1::pJpeg, nullptr);
+    EXPECT_TRUE(RegisteredFileTypes().empty());
+}
+
+TEST_F(StartupTest, ClosingTheLastWindowEndsTheProgramAsQuitWould) {
+    int argc = 1;
+    char name[] = "kavrello4";
+    char* argv[] = {name, nullptr};
+    const int status = startup::ProgramMain(argc, argv, [] {
+        Main::Instance();
+        QTimer::singleShot(0, [] { Main::Instance()->Widget()->close(); });
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(GetImplicitWindow("Main.Main"), nullptr);
+    EXPECT_EQ(MenuBar1::implicitInstance, nullptr);
+}
+
+}  // namespace
