@@ -1,1 +1,0 @@
-#include "framework/object.h"
