@@ -2,6 +2,7 @@
 #include "framework/picture.h"
 
 #include <QImage>
+#include <stdexcept>
 
 #include "framework/picture_format.h"
 #include "framework/picture_graphics.h"
@@ -61,8 +62,8 @@ Ref<::Graphics> Picture::Graphics() {
 }
 
 Ref<::RGBSurface> Picture::RGBSurface() {
-    if (!rgbSurfaceOffered_ || (depth_ != 16 && depth_ != 32)) return nullptr;
     ++accesses_.rgbSurfaces;
+    if (!rgbSurfaceOffered_ || (depth_ != 16 && depth_ != 32)) return nullptr;
     // bits() also makes the pixels this picture's own, should they be shared with a copy.
     uint8_t* bits = image_->isNull() ? nullptr : image_->bits();
     return std::make_shared<::RGBSurface>(shared_from_this(), bits, image_->bytesPerLine(), width_, height_,
@@ -82,6 +83,12 @@ Ref<Picture> Picture::Mask(bool makeIfMissing) {
         mask_ = std::move(mask);
     }
     return mask_;
+}
+
+void Picture::SetMask(Ref<Picture> mask) {
+    if (mask && (mask->Width() != width_ || mask->Height() != height_))
+        throw std::invalid_argument("a mask must have its picture's size");
+    mask_ = std::move(mask);
 }
 
 Ref<Picture> NewPicture(int32_t width, int32_t height, int32_t depth) {

@@ -13,7 +13,7 @@ class RGBSurface;
 
 class Picture : public std::enable_shared_from_this<Picture> {
   public:
-    // How often this picture handed out each accessor; tells which path a pixel loop took.
+    // How often each accessor was asked for; tells which path a pixel loop took.
     struct AccessCounts {
         int rgbSurfaces = 0;
         int graphics = 0;
@@ -51,6 +51,9 @@ class Picture : public std::enable_shared_from_this<Picture> {
     // The mask, a picture of the same size and depth; with `makeIfMissing` a missing one is made, all
     // black (black shows the picture, white hides it). Without, nil when there is none.
     Ref<Picture> Mask(bool makeIfMissing);
+    // Gives the picture `mask`, of the picture's size and any depth, or takes its mask away with nil;
+    // a mask of another size raises std::invalid_argument.
+    void SetMask(Ref<Picture> mask);
 
     const AccessCounts& Accesses() const { return accesses_; }
 
