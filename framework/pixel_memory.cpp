@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -42,8 +43,9 @@ Mapping* MapAligned(size_t size) {
 QImage AllocateImage(int32_t width, int32_t height, QImage::Format format, uint8_t fillByte) {
     if (width <= 0 || height <= 0) return {};
     const int bits = QImage::toPixelFormat(format).bitsPerPixel();
-    // Rows are whole 32-bit words, as QImage wants them.
-    const int64_t bytesPerLine = (int64_t(width) * bits + 31) / 32 * 4;
+    // Rows are whole 32-bit words, as QImage wants them; rows of big images whole cache lines.
+    int64_t bytesPerLine = (int64_t(width) * bits + 31) / 32 * 4;
+    if (bytesPerLine * height >= int64_t(kOwnMemoryFrom)) bytesPerLine = (bytesPerLine + 63) / 64 * 64;
     const int64_t size = bytesPerLine * height;
     if (bytesPerLine > std::numeric_limits<int32_t>::max() || size > (int64_t(1) << 40)) return {};
 

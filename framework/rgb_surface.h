@@ -27,6 +27,7 @@ class RGBSurface {
     int32_t Height() const { return height_; }
     // 2 for 16-bit pictures (RGB 5-6-5 words), 4 for 32-bit ones (0xFFRRGGBB words).
     int BytesPerPixel() const { return bytesPerPixel_; }
+    std::ptrdiff_t BytesPerLine() const { return bytesPerLine_; }
 
     // The colour at (x, y), which must lie inside the surface.
     Color Pixel(int32_t x, int32_t y) const {
