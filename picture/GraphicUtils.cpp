@@ -21,7 +21,7 @@ struct PassPair {
     Ref<Graphics> sourceGraphics, destinationGraphics;
 };
 
-// Picks the pair from `from`, asking `to` (made on demand, may be nil) for the same kind of accessor.
+// Picks the pair by `from`, then asks the picture that `destination` gives for the same kind of accessor.
 template <class MakeDestination>
 PassPair ChoosePair(Picture& from, MakeDestination destination) {
     PassPair pair;
