@@ -1,0 +1,93 @@
+// Picture: a bitmap picture of depth 1, 8, 16, 24 or 32 over a QImage, with its resolutions, its
+// transparency setting, an optional mask, its Graphics and, at depths 16 and 32, its RGBSurface.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/object.h"
+
+class Graphics;
+class QImage;
+class RGBSurface;
+
+class Picture : public std::enable_shared_from_this<Picture> {
+  public:
+    // How often each accessor was asked for; tells which path a pixel loop took.
+    struct AccessCounts {
+        int rgbSurfaces = 0;
+        int graphics = 0;
+    };
+
+    // Wraps `image`: indexed and monochrome images keep their colour tables (depths 8 and 1), 5-6-5
+    // and 8-8-8 images become depths 16 and 24, every other format is converted to 32-bit words.
+    explicit Picture(QImage image);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    int32_t Depth() const { return depth_; }
+
+    // Dots per inch; 72 unless set.
+    int32_t HorizontalResolution() const { return horizontalResolution_; }
+    void SetHorizontalResolution(int32_t dpi) { horizontalResolution_ = dpi; }
+    int32_t VerticalResolution() const { return verticalResolution_; }
+    void SetVerticalResolution(int32_t dpi) { verticalResolution_ = dpi; }
+
+    int32_t Transparent() const { return transparent_; }
+    void SetTransparent(int32_t transparent) { transparent_ = transparent; }
+
+    // The picture's drawing surface, which also reads and sets single pixels. While one is held,
+    // every call gives that same one.
+    Ref<::Graphics> Graphics();
+
+    // Direct pixel access at depths 16 and 32; nil at other depths and when the picture withholds it.
+    Ref<::RGBSurface> RGBSurface();
+    // Whether RGBSurface offers one at depths 16 and 32 (it does unless told otherwise).
+    void SetRGBSurfaceOffered(bool offered) { rgbSurfaceOffered_ = offered; }
+
+    // The mask, a picture of the same size and depth; with `makeIfMissing` a missing one is made, all
+    // black (black shows the picture, white hides it). Without, nil when there is none.
+    Ref<Picture> Mask(bool makeIfMissing);
+    // Gives the picture `mask`, of the picture's size and any depth, or takes its mask away with nil;
+    // a mask of another size raises std::invalid_argument.
+    void SetMask(Ref<Picture> mask);
+
+    const AccessCounts& Accesses() const { return accesses_; }
+
+    // The pixels, for the platform layer. A copy made of them must not outlive a held RGBSurface's use.
+    const QImage& Image() const { return *image_; }
+    QImage& MutableImage() { return *image_; }
+
+  private:
+    friend Ref<Picture> NewPicture(int32_t width, int32_t height, int32_t depth);
+    Picture(QImage image, int32_t width, int32_t height, int32_t depth);
+
+    std::unique_ptr<QImage> image_;
+    int32_t width_;
+    int32_t height_;
+    int32_t depth_;
+    int32_t horizontalResolution_ = 72;
+    int32_t verticalResolution_ = 72;
+    int32_t transparent_ = 0;
+    bool rgbSurfaceOffered_ = true;
+    Ref<Picture> mask_;
+    std::weak_ptr<::Graphics> graphics_;
+    AccessCounts accesses_;
+};
+
+// A new white picture; nil when the size is negative or too big or the depth is not 1, 8, 16, 24 or 32.
+// A width or height of 0 gives a picture without pixels.
+Ref<Picture> NewPicture(int32_t width, int32_t height, int32_t depth);
+
+// The picture's mask if it has one, else nil; only with `makeIfMissing` is a missing one made.
+// A nil picture raises NilObjectException. Give the result back with UnlockObjectReference.
+Ref<Picture> GetExistingPictureMask(const Ref<Picture>& picture, bool makeIfMissing);
+
+// Gives back a reference: `object` becomes nil.
+template <class T>
+void UnlockObjectReference(Ref<T>& object) {
+    object.reset();
+}

@@ -1,0 +1,182 @@
+// Pictures: what NewPicture makes, settings, masks, accessors, and pixels read back as written.
+#include "framework/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "framework/graphics.h"
+#include "framework/rgb_surface.h"
+
+namespace {
+
+constexpr Color kWhite{0xFFFFFFFFu}, kBlack{0xFF000000u};
+
+TEST(Picture, NewPictureHasItsSizeDepthDefaultsAndIsWhite) {
+    for (int32_t depth : {1, 8, 16, 24, 32}) {
+        SCOPED_TRACE(depth);
+        Ref<Picture> picture = NewPicture(5, 3, depth);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->Width(), 5);
+        EXPECT_EQ(picture->Height(), 3);
+        EXPECT_EQ(picture->Depth(), depth);
+        EXPECT_EQ(picture->HorizontalResolution(), 72);
+        EXPECT_EQ(picture->VerticalResolution(), 72);
+        EXPECT_EQ(picture->Transparent(), 0);
+        EXPECT_EQ(picture->Graphics()->Pixel(4, 2), kWhite);
+        EXPECT_FALSE(picture->Mask(false));
+    }
+}
+
+TEST(Picture, NewPictureRefusesWhatItCannotMakeAndKeepsEmptySides) {
+    EXPECT_FALSE(NewPicture(-1, 3, 32));
+    EXPECT_FALSE(NewPicture(3, -1, 32));
+    EXPECT_FALSE(NewPicture(3, 3, 12));
+    EXPECT_FALSE(NewPicture(3, 3, 0));
+    Ref<Picture> empty = NewPicture(0, 7, 32);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->Width(), 0);
+    EXPECT_EQ(empty->Height(), 7);
+    EXPECT_EQ(empty->Graphics()->Pixel(0, 0), Color{});
+    empty->Graphics()->DrawLine(0, 0, 5, 5);  // nothing to draw on, and no crash
+}
+
+TEST(Picture, BigPicturesAreWhiteAndWritable) {
+    Ref<Picture> picture = NewPicture(1500, 1000, 32);  // big enough for memory of its own
+    ASSERT_TRUE(picture);
+    Ref<RGBSurface> surface = picture->RGBSurface();
+    EXPECT_EQ(surface->Pixel(1499, 999), kWhite);
+    surface->SetPixel(1499, 999, RGB(1, 2, 3));
+    EXPECT_EQ(picture->Graphics()->Pixel(1499, 999), RGB(1, 2, 3));
+    EXPECT_EQ(picture->Image().pixel(1499, 999), RGB(1, 2, 3).value);
+}
+
+TEST(Picture, SurfacesAreOfferedAtDepths16And32Only) {
+    EXPECT_FALSE(NewPicture(2, 2, 1)->RGBSurface());
+    EXPECT_FALSE(NewPicture(2, 2, 8)->RGBSurface());
+    EXPECT_FALSE(NewPicture(2, 2, 24)->RGBSurface());
+    EXPECT_EQ(NewPicture(2, 2, 16)->RGBSurface()->BytesPerPixel(), 2);
+    EXPECT_EQ(NewPicture(2, 2, 32)->RGBSurface()->BytesPerPixel(), 4);
+    Ref<Picture> withheld = NewPicture(2, 2, 32);
+    withheld->SetRGBSurfaceOffered(false);
+    EXPECT_FALSE(withheld->RGBSurface());
+    EXPECT_EQ(withheld->Accesses().rgbSurfaces, 1);
+}
+
+TEST(Picture, ColoursComeBackAsWrittenAtEachDepth) {
+    // Colours every depth holds exactly: black and white, and for 8 bits and more colours of its table.
+    const Color shared[] = {kBlack, kWhite};
+    const Color rich[] = {RGB(255, 0, 0), RGB(0, 51, 204), RGB(102, 153, 255)};
+    for (int32_t depth : {1, 8, 16, 24, 32}) {
+        SCOPED_TRACE(depth);
+        Ref<Picture> picture = NewPicture(3, 2, depth);
+        Ref<Graphics> graphics = picture->Graphics();
+        std::vector<Color> colours(std::begin(shared), std::end(shared));
+        if (depth == 8 || depth >= 24) colours.insert(colours.end(), std::begin(rich), std::end(rich));
+        for (Color c : colours) {
+            graphics->SetPixel(2, 1, c);
+            EXPECT_EQ(graphics->Pixel(2, 1), c);
+            EXPECT_EQ(graphics->Pixel(1, 1), kWhite);  // the neighbour is untouched
+        }
+        // A colour read and written back stays the same even where the depth had to round it.
+        graphics->SetPixel(0, 0, RGB(13, 200, 77));
+        const Color rounded = graphics->Pixel(0, 0);
+        graphics->SetPixel(1, 0, rounded);
+        EXPECT_EQ(graphics->Pixel(1, 0), rounded);
+        if (Ref<RGBSurface> surface = picture->RGBSurface()) {
+            surface->SetPixel(0, 1, RGB(255, 0, 0));
+            EXPECT_EQ(surface->Pixel(0, 1), RGB(255, 0, 0));
+            EXPECT_EQ(graphics->Pixel(0, 1), RGB(255, 0, 0));
+        }
+    }
+}
+
+TEST(Picture, SurfaceAndGraphicsAgreeOnEvery16BitWord) {
+    Ref<Picture> picture = NewPicture(256, 256, 16);
+    Ref<RGBSurface> surface = picture->RGBSurface();
+    for (int32_t word = 0; word < 65536; ++word)
+        surface->Row<uint16_t>(word / 256)[word % 256] = uint16_t(word);
+    Ref<Graphics> graphics = picture->Graphics();
+    for (int32_t word = 0; word < 65536; ++word) {
+        const int32_t x = word % 256, y = word / 256;
+        const Color c = surface->Pixel(x, y);
+        ASSERT_EQ(c, graphics->Pixel(x, y)) << word;
+        ASSERT_EQ(RGBSurface::ToRGB565(c), word);
+    }
+}
+
+TEST(Picture, PixelsOutsideAreIgnored) {
+    Ref<Picture> picture = NewPicture(2, 2, 32);
+    Ref<Graphics> graphics = picture->Graphics();
+    graphics->SetPixel(-1, 0, kBlack);
+    graphics->SetPixel(2, 1, kBlack);
+    graphics->SetPixel(0, 2, kBlack);
+    for (int32_t y = 0; y < 2; ++y)
+        for (int32_t x = 0; x < 2; ++x) EXPECT_EQ(graphics->Pixel(x, y), kWhite);
+    EXPECT_EQ(graphics->Pixel(5, 5), Color{});
+}
+
+TEST(Picture, GraphicsIsOneObjectWhileHeldAndKeepsThePictureAlive) {
+    Ref<Picture> picture = NewPicture(2, 2, 32);
+    Ref<Graphics> graphics = picture->Graphics();
+    graphics->SetForeColor(RGB(1, 2, 3));
+    EXPECT_EQ(picture->Graphics(), graphics);
+    EXPECT_EQ(picture->Graphics()->ForeColor(), RGB(1, 2, 3));
+    EXPECT_EQ(picture->Accesses().graphics, 3);
+    Ref<RGBSurface> surface = picture->RGBSurface();
+    picture.reset();
+    graphics->SetPixel(1, 1, kBlack);
+    surface->SetPixel(0, 0, kBlack);
+    EXPECT_EQ(graphics->Pixel(0, 0), kBlack);
+}
+
+TEST(Picture, MaskIsMadeOnlyWhenAskedAndThenKept) {
+    Ref<Picture> picture = NewPicture(4, 3, 32);
+    EXPECT_FALSE(GetExistingPictureMask(picture, false));
+    EXPECT_FALSE(picture->Mask(false));
+    Ref<Picture> mask = picture->Mask(true);
+    ASSERT_TRUE(mask);
+    EXPECT_EQ(mask->Width(), 4);
+    EXPECT_EQ(mask->Height(), 3);
+    EXPECT_EQ(mask->Depth(), 32);
+    EXPECT_EQ(mask->Graphics()->Pixel(3, 2), kBlack);
+    EXPECT_EQ(picture->Mask(true), mask);
+    Ref<Picture> existing = GetExistingPictureMask(picture, false);
+    EXPECT_EQ(existing, mask);
+    UnlockObjectReference(existing);
+    EXPECT_FALSE(existing);
+    EXPECT_EQ(NewPicture(3, 3, 1)->Mask(true)->Graphics()->Pixel(0, 0), kBlack);
+    EXPECT_EQ(NewPicture(3, 3, 8)->Mask(true)->Graphics()->Pixel(2, 2), kBlack);
+    EXPECT_THROW(GetExistingPictureMask(nullptr, false), NilObjectException);
+}
+
+TEST(Picture, SetMaskTakesOnlyMasksOfItsSize) {
+    Ref<Picture> picture = NewPicture(4, 3, 8);
+    Ref<Picture> mask = NewPicture(4, 3, 32);
+    picture->SetMask(mask);
+    EXPECT_EQ(picture->Mask(false), mask);
+    EXPECT_THROW(picture->SetMask(NewPicture(3, 4, 32)), std::invalid_argument);
+    EXPECT_EQ(picture->Mask(false), mask);
+    picture->SetMask(nullptr);
+    EXPECT_FALSE(picture->Mask(false));
+}
+
+TEST(Picture, WrapsImagesByTheirFormats) {
+    QImage indexed(2, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 20, 30), qRgb(40, 50, 60)});
+    indexed.fill(1);
+    Picture fromIndexed(indexed);
+    EXPECT_EQ(fromIndexed.Depth(), 8);
+    EXPECT_EQ(fromIndexed.Image().colorTable().size(), 2);
+    EXPECT_EQ(Picture(QImage(3, 1, QImage::Format_RGB16)).Depth(), 16);
+    EXPECT_EQ(Picture(QImage(3, 1, QImage::Format_RGB888)).Depth(), 24);
+    QImage argb(3, 1, QImage::Format_ARGB32);
+    argb.fill(qRgb(9, 8, 7));
+    Picture fromArgb(argb);
+    EXPECT_EQ(fromArgb.Depth(), 32);
+    EXPECT_EQ(fromArgb.Image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(fromArgb.Width(), 3);
+    EXPECT_EQ(Picture(QImage()).Width(), 0);
+}
+
+}  // namespace

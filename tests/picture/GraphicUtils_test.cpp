@@ -1,0 +1,292 @@
+// Rotate90: where every pixel lands both ways, the sizes and settings carried over, the path each pass
+// takes, masks, yields, and a source left as it was.
+#include "picture/GraphicUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/background_task.h"
+#include "framework/graphics.h"
+#include "framework/picture.h"
+#include "framework/rgb_surface.h"
+
+namespace {
+
+// Colours that every depth from 8 up holds exactly.
+const Color kColours[] = {RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(0, 0, 255), RGB(255, 255, 0),
+                          RGB(0, 255, 255), RGB(255, 0, 255), RGB(0, 0, 0),   RGB(255, 255, 255)};
+
+using Grid = std::vector<std::vector<Color>>;  // [y][x]
+
+Grid Pixels(const Ref<Picture>& picture) {
+    Ref<Graphics> g = picture->Graphics();
+    Grid grid(picture->Height(), std::vector<Color>(picture->Width()));
+    for (int32_t y = 0; y < picture->Height(); ++y)
+        for (int32_t x = 0; x < picture->Width(); ++x) grid[y][x] = g->Pixel(x, y);
+    return grid;
+}
+
+// A picture of the given size and depth whose pixels differ: from a small palette at depths 8 and 24, a
+// different colour for every pixel at 16 and 32.
+Ref<Picture> Patterned(int32_t width, int32_t height, int32_t depth, uint32_t seed = 0) {
+    Ref<Picture> picture = NewPicture(width, height, depth);
+    Ref<Graphics> g = picture->Graphics();
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t n = uint32_t(y * width + x) + seed;
+            g->SetPixel(
+                x, y,
+                depth == 16 || depth == 32 ? Color{0xFF000000u | (n * 2654435761u >> 8)} : kColours[n % 8]);
+        }
+    return picture;
+}
+
+// Checks every pixel of `turned` against the source's, by the mapping told from the new picture's side.
+void ExpectTurned(const Grid& source, const Ref<Picture>& turned, bool counterClockwise) {
+    const int32_t h = int32_t(source.size()), w = h ? int32_t(source[0].size()) : 0;
+    ASSERT_EQ(turned->Width(), h);
+    ASSERT_EQ(turned->Height(), w);
+    const Grid got = Pixels(turned);
+    for (int32_t y = 0; y < w; ++y)
+        for (int32_t x = 0; x < h; ++x) {
+            const Color want = counterClockwise ? source[x][w - 1 - y] : source[h - 1 - x][y];
+            ASSERT_EQ(got[y][x], want) << "new pixel " << x << "," << y;
+        }
+}
+
+// Counts the yields made while it lives.
+struct YieldCounter {
+    int count = 0;
+    YieldCounter() {
+        SetBackgroundTaskObserver([this] { ++count; });
+    }
+    ~YieldCounter() { SetBackgroundTaskObserver({}); }
+};
+
+TEST(Rotate90, ThreeByTwoLandsAsDrawnInBothDirections) {
+    // Source, 3 wide and 2 high:  a b c / d e f.
+    Ref<Picture> source = NewPicture(3, 2, 32);
+    Ref<Graphics> g = source->Graphics();
+    for (int32_t i = 0; i < 6; ++i) g->SetPixel(i % 3, i / 3, kColours[i]);
+    const Color a = kColours[0], b = kColours[1], c = kColours[2], d = kColours[3], e = kColours[4],
+                f = kColours[5];
+    // Clockwise: d a / e b / f c.  Counter-clockwise: c f / b e / a d.
+    EXPECT_EQ(Pixels(GraphicUtils::Rotate90(source, false)), (Grid{{d, a}, {e, b}, {f, c}}));
+    EXPECT_EQ(Pixels(GraphicUtils::Rotate90(source, true)), (Grid{{c, f}, {b, e}, {a, d}}));
+}
+
+TEST(Rotate90, EveryPixelLandsInItsPlaceAtEveryDepthAndSize) {
+    // Sizes around the blocks that the pixel-surface path moves together.
+    const std::pair<int32_t, int32_t> sizes[] = {{3, 2}, {2, 3}, {37, 21}, {5, 70}, {70, 5}, {33, 64}};
+    for (int32_t depth : {1, 8, 16, 24, 32})
+        for (auto [w, h] : sizes)
+            for (bool ccw : {false, true}) {
+                SCOPED_TRACE(testing::Message()
+                             << depth << " bits " << w << "x" << h << (ccw ? " ccw" : " cw"));
+                Ref<Picture> source = Patterned(w, h, depth);
+                Ref<Picture> turned = GraphicUtils::Rotate90(source, ccw);
+                ASSERT_TRUE(turned);
+                EXPECT_NE(turned, source);
+                EXPECT_EQ(turned->Depth(), depth);
+                ExpectTurned(Pixels(source), turned, ccw);
+            }
+}
+
+TEST(Rotate90, BigPicturesLandInPlaceToo) {
+    // Big enough that the turn writes past the caches; the odd height gives a short first block.
+    for (bool ccw : {false, true}) {
+        Ref<Picture> source = NewPicture(1203, 1801, 32);
+        Ref<RGBSurface> in = source->RGBSurface();
+        for (int32_t y = 0; y < 1801; ++y)
+            for (int32_t x = 0; x < 1203; ++x) in->SetPixel(x, y, Color{uint32_t(y << 12 | x)});
+        YieldCounter yields;
+        Ref<Picture> turned = GraphicUtils::Rotate90(source, ccw);
+        EXPECT_EQ(yields.count, 1801);
+        ASSERT_EQ(turned->Width(), 1801);
+        ASSERT_EQ(turned->Height(), 1203);
+        Ref<RGBSurface> out = turned->RGBSurface();
+        for (int32_t y = 0; y < 1203; ++y)
+            for (int32_t x = 0; x < 1801; ++x) {
+                const Color want = ccw ? in->Pixel(1202 - y, x) : in->Pixel(y, 1800 - x);
+                ASSERT_EQ(out->Pixel(x, y), want) << x << "," << y << (ccw ? " ccw" : " cw");
+            }
+    }
+}
+
+TEST(Rotate90, OnePixelAndEmptySides) {
+    Ref<Picture> dot = NewPicture(1, 1, 32);
+    dot->Graphics()->SetPixel(0, 0, kColours[2]);
+    {
+        YieldCounter yields;
+        Ref<Picture> turned = GraphicUtils::Rotate90(dot, false);
+        EXPECT_EQ(Pixels(turned), (Grid{{kColours[2]}}));
+        EXPECT_EQ(yields.count, 1);
+    }
+    dot->Mask(true);
+    {
+        YieldCounter yields;
+        GraphicUtils::Rotate90(dot, true);
+        EXPECT_EQ(yields.count, 2);
+    }
+    for (int32_t depth : {8, 32}) {
+        YieldCounter yields;
+        Ref<Picture> tall = NewPicture(0, 3, depth);  // three rows without pixels: a yield for each
+        tall->Mask(true);
+        Ref<Picture> turned = GraphicUtils::Rotate90(tall, false);
+        EXPECT_EQ(turned->Width(), 3);
+        EXPECT_EQ(turned->Height(), 0);
+        EXPECT_EQ(yields.count, 6);
+        Ref<Picture> flat = NewPicture(4, 0, depth);  // no rows: no yield
+        turned = GraphicUtils::Rotate90(flat, true);
+        EXPECT_EQ(turned->Width(), 0);
+        EXPECT_EQ(turned->Height(), 4);
+        EXPECT_EQ(yields.count, 6);
+    }
+}
+
+TEST(Rotate90, NilSourceGivesNilWithoutYielding) {
+    YieldCounter yields;
+    EXPECT_EQ(GraphicUtils::Rotate90(nullptr, false), nullptr);
+    EXPECT_EQ(GraphicUtils::Rotate90(nullptr, true), nullptr);
+    EXPECT_EQ(yields.count, 0);
+}
+
+TEST(Rotate90, TurnsUndoThemselvesWithSizeAndResolutions) {
+    for (int32_t depth : {8, 32}) {
+        Ref<Picture> source = Patterned(5, 3, depth);
+        source->SetHorizontalResolution(72);
+        source->SetVerticalResolution(144);
+        source->SetTransparent(1);
+
+        Ref<Picture> once = GraphicUtils::Rotate90(source, false);
+        EXPECT_EQ(once->HorizontalResolution(), 144);
+        EXPECT_EQ(once->VerticalResolution(), 72);
+        EXPECT_EQ(once->Transparent(), 1);
+
+        Ref<Picture> four = source;
+        for (int i = 0; i < 4; ++i) four = GraphicUtils::Rotate90(four, false);
+        Ref<Picture> back = GraphicUtils::Rotate90(once, true);
+        for (const Ref<Picture>& result : {four, back}) {
+            EXPECT_EQ(Pixels(result), Pixels(source));
+            EXPECT_EQ(result->HorizontalResolution(), 72);
+            EXPECT_EQ(result->VerticalResolution(), 144);
+            EXPECT_EQ(result->Transparent(), 1);
+        }
+    }
+    Ref<Picture> other = NewPicture(2, 2, 32);
+    other->SetTransparent(-7);
+    EXPECT_EQ(GraphicUtils::Rotate90(other, true)->Transparent(), -7);
+}
+
+TEST(Rotate90, EachDepthTakesItsPath) {
+    struct Case {
+        int32_t depth;
+        bool offered;
+        bool throughSurfaces;
+    };
+    for (Case c : {Case{8, true, false}, Case{16, true, true}, Case{24, true, false}, Case{32, true, true},
+                   Case{32, false, false}, Case{16, false, false}}) {
+        SCOPED_TRACE(testing::Message() << c.depth << (c.offered ? " offered" : " withheld"));
+        Ref<Picture> source = Patterned(4, 3, c.depth);
+        source->SetRGBSurfaceOffered(c.offered);
+        const Picture::AccessCounts before = source->Accesses();  // Patterned drew through Graphics
+        Ref<Picture> turned = GraphicUtils::Rotate90(source, false);
+        const Picture::AccessCounts s = source->Accesses(), t = turned->Accesses();
+        // Below 16 bits the surface is not even asked for.
+        EXPECT_EQ(s.rgbSurfaces - before.rgbSurfaces, c.depth >= 16 ? 1 : 0);
+        EXPECT_EQ(s.graphics - before.graphics, c.throughSurfaces ? 0 : 1);
+        EXPECT_EQ(t.rgbSurfaces, c.throughSurfaces ? 1 : 0);
+        EXPECT_EQ(t.graphics, c.throughSurfaces ? 0 : 1);
+        ExpectTurned(Pixels(source), turned, false);
+    }
+}
+
+// A source with a mask of its own pattern, each of the two offering its surface or not.
+Ref<Picture> MaskedSource(int32_t depth, bool imageOffers, bool maskOffers) {
+    Ref<Picture> source = Patterned(6, 5, depth);
+    source->SetMask(Patterned(6, 5, depth, 3));
+    source->SetRGBSurfaceOffered(imageOffers);
+    source->Mask(false)->SetRGBSurfaceOffered(maskOffers);
+    return source;
+}
+
+TEST(Rotate90, MaskTurnsWithThePictureWhicheverPathEachTakes) {
+    for (auto [imageOffers, maskOffers] :
+         {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}})
+        for (bool ccw : {false, true}) {
+            SCOPED_TRACE(testing::Message() << imageOffers << maskOffers << ccw);
+            Ref<Picture> source = MaskedSource(32, imageOffers, maskOffers);
+            const Ref<Picture> sourceMask = source->Mask(false);
+            const Picture::AccessCounts before = sourceMask->Accesses();
+            YieldCounter yields;
+            Ref<Picture> turned = GraphicUtils::Rotate90(source, ccw);
+            EXPECT_EQ(yields.count, 10);  // five rows, two passes
+            Ref<Picture> turnedMask = turned->Mask(false);
+            ASSERT_TRUE(turnedMask);
+            EXPECT_EQ(turnedMask->Accesses().rgbSurfaces, maskOffers ? 1 : 0);
+            EXPECT_EQ(sourceMask->Accesses().graphics - before.graphics, maskOffers ? 0 : 1);
+            ExpectTurned(Pixels(source), turned, ccw);
+            ExpectTurned(Pixels(sourceMask), turnedMask, ccw);
+        }
+}
+
+TEST(Rotate90, MaskOfAnotherDepthThanItsPicture) {
+    // A 16-bit mask on a 32-bit picture: both surfaces exist but hold words of different widths.
+    Ref<Picture> wide = Patterned(7, 4, 32);
+    wide->SetMask(Patterned(7, 4, 16, 5));
+    Ref<Picture> turned = GraphicUtils::Rotate90(wide, true);
+    ExpectTurned(Pixels(wide->Mask(false)), turned->Mask(false), true);
+
+    // A 32-bit mask on an 8-bit picture: the new picture's mask offers no surface to write to, so the
+    // mask pass stops before its first pixel with nothing written to either picture.
+    Ref<Picture> narrow = Patterned(4, 3, 8);
+    narrow->SetMask(Patterned(4, 3, 32, 9));
+    const Grid image = Pixels(narrow), mask = Pixels(narrow->Mask(false));
+    YieldCounter yields;
+    EXPECT_THROW(GraphicUtils::Rotate90(narrow, false), NilObjectException);
+    EXPECT_EQ(yields.count, 3);  // the image pass finished
+    EXPECT_EQ(Pixels(narrow), image);
+    EXPECT_EQ(Pixels(narrow->Mask(false)), mask);
+}
+
+TEST(Rotate90, NoMaskIsMadeWhenTheSourceHasNone) {
+    for (int32_t depth : {8, 32}) {
+        Ref<Picture> source = Patterned(4, 3, depth);
+        YieldCounter yields;
+        Ref<Picture> turned = GraphicUtils::Rotate90(source, false);
+        EXPECT_EQ(yields.count, 3);
+        EXPECT_FALSE(source->Mask(false));
+        EXPECT_FALSE(turned->Mask(false));
+    }
+}
+
+TEST(Rotate90, SourceIsLeftAsItWas) {
+    Ref<Picture> source = MaskedSource(32, true, false);
+    source->SetHorizontalResolution(300);
+    source->SetVerticalResolution(150);
+    source->SetTransparent(1);
+    const Grid image = Pixels(source), mask = Pixels(source->Mask(false));
+    const Ref<Picture> sourceMask = source->Mask(false);
+    for (bool ccw : {false, true}) GraphicUtils::Rotate90(source, ccw);
+    EXPECT_EQ(Pixels(source), image);
+    EXPECT_EQ(source->Mask(false), sourceMask);
+    EXPECT_EQ(Pixels(sourceMask), mask);
+    EXPECT_EQ(source->Width(), 6);
+    EXPECT_EQ(source->Height(), 5);
+    EXPECT_EQ(source->HorizontalResolution(), 300);
+    EXPECT_EQ(source->VerticalResolution(), 150);
+    EXPECT_EQ(source->Transparent(), 1);
+}
+
+TEST(Rotate90, HoldsTheSourceWhenAYieldDropsTheCallersReference) {
+    Ref<Picture> stored = Patterned(20, 40, 32);
+    const Grid image = Pixels(stored);
+    SetBackgroundTaskObserver([&] { stored.reset(); });
+    Ref<Picture> turned = GraphicUtils::Rotate90(stored, false);
+    SetBackgroundTaskObserver({});
+    EXPECT_FALSE(stored);
+    ExpectTurned(image, turned, false);
+}
+
+}  // namespace
