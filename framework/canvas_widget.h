@@ -1,4 +1,5 @@
-// The Qt widget behind a Canvas: paints its backdrop and runs the canvas's Paint handler.
+// The Qt widget behind a Canvas: paints its backdrop, runs the canvas's Paint handler, and takes the
+// drags and drops that the canvas accepts.
 #pragma once
 
 #include <QWidget>
@@ -10,10 +11,11 @@ class CanvasWidget : public QWidget {
 
   public:
     using QWidget::QWidget;
-
-  public:
     Canvas* owner = nullptr;  // cleared when the control goes before its widget
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };

@@ -1,13 +1,17 @@
 #include "framework/controls.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QUrl>
 
 #include "framework/canvas_widget.h"
 #include "framework/dispatch.h"
+#include "framework/drag_item.h"
+#include "framework/filetype.h"
 #include "framework/window.h"
 
 namespace {
@@ -251,6 +255,49 @@ Canvas::~Canvas() {
 void Canvas::Backdrop(const Ref<Picture>& picture) {
     backdrop_ = picture;
     if (Widget()) Widget()->update();
+}
+
+void Canvas::AcceptFileDrop(const std::string& typeName) {
+    acceptedFileTypes_.push_back(typeName);
+    if (Widget()) Widget()->setAcceptDrops(true);
+}
+
+void Canvas::AcceptPictureDrop() {
+    acceptsPictures_ = true;
+    if (Widget()) Widget()->setAcceptDrops(true);
+}
+
+Ref<DragItem> Canvas::DropFor(const QMimeData& data) const {
+    // Of several files only the first counts; it is judged by its name, as the registered types say.
+    const QList<QUrl> urls = data.urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        const std::string path = urls.first().toLocalFile().toStdString();
+        const std::string name = FolderItem(path).Name();
+        for (const std::string& typeName : acceptedFileTypes_) {
+            const FileType* type = FindFileType(typeName);
+            if (type && type->MatchesFileName(name)) return std::make_shared<DragItem>(GetFolderItem(path));
+        }
+    }
+    const bool pictureData =
+        data.hasImage() || std::any_of(data.formats().begin(), data.formats().end(), [](const QString& f) {
+            return f.startsWith(QStringLiteral("image/"));
+        });
+    if (acceptsPictures_ && pictureData) return std::make_shared<DragItem>(nullptr);
+    return nullptr;
+}
+
+void Canvas::Drop(const Ref<DragItem>& item, int32_t action) {
+    const EventHandler* handler = Handler("DropObject");
+    if (!handler) return;
+    DropHandler call = std::get<DropHandler>(*handler);
+    RunHandler([&] { call(item, action); });
+}
+
+void Canvas::Paint(const Ref<Graphics>& g) {
+    const EventHandler* handler = Handler("Paint");
+    if (!handler) return;
+    PaintHandler call = std::get<PaintHandler>(*handler);
+    RunHandler([&] { call(g); });
 }
 
 bool Canvas::ApplyProperty(const std::string& name, const PropertyValue& value) {

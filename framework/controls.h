@@ -15,6 +15,7 @@
 class DragItem;
 class Graphics;
 class Picture;
+class QMimeData;
 class QWidget;
 class Window;
 
@@ -123,6 +124,17 @@ class Canvas : public RectControl {
     const Ref<Picture>& Backdrop() const { return backdrop_; }
     void Backdrop(const Ref<Picture>& picture);
 
+    // From now on the canvas takes dropped files of the registered type of that name.
+    void AcceptFileDrop(const std::string& typeName);
+    // From now on the canvas takes drops of picture data (which carry no file).
+    void AcceptPictureDrop();
+    // The drop the canvas would take from dragged data, or nil when it refuses it.
+    Ref<DragItem> DropFor(const QMimeData& data) const;
+    // Runs the DropObject handler with a drop the canvas took.
+    void Drop(const Ref<DragItem>& item, int32_t action);
+    // Runs the Paint handler with the canvas's Graphics for this paint.
+    void Paint(const Ref<Graphics>& g);
+
   protected:
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
     std::vector<std::pair<std::string, size_t>> Events() const override {
@@ -131,4 +143,6 @@ class Canvas : public RectControl {
 
   private:
     Ref<Picture> backdrop_;
+    std::vector<std::string> acceptedFileTypes_;
+    bool acceptsPictures_ = false;
 };

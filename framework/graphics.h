@@ -25,7 +25,7 @@ class Graphics {
 
     // A line from (x1, y1) to (x2, y2), both ends included, one pixel wide.
     virtual void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
-    // The outline of the width x height pixels from (x, y): its outermost pixels.
+    // The outline through (x, y) and (x + width, y + height), one pixel wide, in ForeColor.
     virtual void DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) = 0;
     // Draws the source rectangle of `picture` stretched into the destination rectangle, each direction
     // on its own, smoothed where it shrinks. kPictureOwnSize as a size means the picture's own.

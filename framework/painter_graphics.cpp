@@ -40,17 +40,14 @@ void PainterGraphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void PainterGraphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
-    if (width <= 0 || height <= 0) return;
+    if (width < 0 || height < 0) return;
+    // The outline through (x, y) and (x + width, y + height), as a one-pixel pen draws it: a frame of
+    // a W x H surface is DrawRect(0, 0, W - 1, H - 1).
     Paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        if (width == 1 || height == 1) {
-            painter.fillRect(x, y, width, height, ToQColor(ForeColor()));
-            return;
-        }
-        // An aliased outline covers one pixel more than its rectangle's size on the right and below.
         painter.setPen(ForePen(ForeColor()));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(x, y, width - 1, height - 1);
+        painter.drawRect(x, y, width, height);
     });
 }
 

@@ -35,11 +35,15 @@ TEST(Graphics, LinesIncludeBothEndsAndRectanglesOutlineTheirPixels) {
     EXPECT_EQ(Sketch(picture), "####..\n.....#\n.....#\n.....#\n.....#\n");
 
     Ref<Picture> boxed = NewPicture(6, 5, 32);
-    boxed->Graphics()->DrawRect(1, 1, 4, 3);
+    boxed->Graphics()->DrawRect(1, 1, 3, 2);
     EXPECT_EQ(Sketch(boxed), "......\n.####.\n.#..#.\n.####.\n......\n");
-    boxed->Graphics()->DrawRect(0, 0, 1, 5);  // one pixel wide: a column
-    boxed->Graphics()->DrawRect(0, 0, 0, 5);  // empty: nothing
+    boxed->Graphics()->DrawRect(0, 0, 0, 4);   // no width: a column
+    boxed->Graphics()->DrawRect(0, 0, -1, 4);  // negative: nothing
     EXPECT_EQ(Sketch(boxed), "#.....\n#####.\n##..#.\n#####.\n#.....\n");
+    // A frame of the whole surface runs along its edges.
+    Ref<Picture> framed = NewPicture(4, 3, 32);
+    framed->Graphics()->DrawRect(0, 0, framed->Width() - 1, framed->Height() - 1);
+    EXPECT_EQ(Sketch(framed), "####\n#..#\n####\n");
 }
 
 TEST(Graphics, DrawsInForeColourAtLowDepthsToo) {

@@ -1,0 +1,53 @@
+#include "framework/folder_item.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "framework/picture_decoder.h"
+
+FolderItem::FolderItem(std::string absolutePath) : path_(std::move(absolutePath)) {}
+
+std::string FolderItem::Name() const {
+    return QFileInfo(QString::fromStdString(path_)).fileName().toStdString();
+}
+
+bool FolderItem::Exists() const {
+    return QFileInfo::exists(QString::fromStdString(path_));
+}
+
+Ref<FolderItem> FolderItem::Parent() const {
+    const QString path = QDir::cleanPath(QString::fromStdString(path_));
+    if (path == QStringLiteral("/")) return nullptr;
+    return std::make_shared<FolderItem>(QFileInfo(path).absolutePath().toStdString());
+}
+
+Ref<FolderItem> FolderItem::Child(const std::string& name) const {
+    if (name.empty() || name.find('/') != std::string::npos) return nullptr;
+    return std::make_shared<FolderItem>(
+        QDir(QString::fromStdString(path_)).filePath(QString::fromStdString(name)).toStdString());
+}
+
+Ref<Picture> FolderItem::OpenAsPicture() const {
+    lastError_.clear();
+    DecodedPicture decoded = OpenPictureFile(path_);
+    if (!decoded.picture) lastError_ = decoded.error;
+    return decoded.picture;
+}
+
+Ref<FolderItem> GetFolderItem(const std::string& path, int32_t /*pathType*/) {
+    if (path.empty() || path.front() != '/') return nullptr;
+    return std::make_shared<FolderItem>(path);
+}
+
+Ref<FolderItem> ExecutableFile() {
+    QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+    if (path.isEmpty()) {
+        std::error_code error;
+        const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+        if (error) return nullptr;
+        path = QString::fromStdString(self.string());
+    }
+    return std::make_shared<FolderItem>(path.toStdString());
+}
