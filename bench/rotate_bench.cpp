@@ -51,5 +51,3 @@ void BM_Rotate90_Preview_467x313(benchmark::State& state) {
 BENCHMARK(BM_Rotate90_Preview_467x313)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "framework/real_dialogs.h"
+
 namespace {
 
 void ShowFailureBox(const std::string& message) {
@@ -19,6 +21,8 @@ void OpenInBrowser(const std::string& url) {
 
 PlatformServices RealServices() {
     PlatformServices services;
+    services.openFileDialog = ShowOpenFileDialog;
+    services.printDialog = ShowPrintDialog;
     services.showUrl = OpenInBrowser;
     services.reportFailure = ShowFailureBox;
     return services;
