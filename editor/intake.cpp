@@ -3,6 +3,7 @@
 #include "framework/drag_item.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
+#include "framework/picture_decoder.h"
 
 namespace intake {
 
@@ -24,9 +25,7 @@ void Drop(Main& window, const CoverRow& cover, const Ref<DragItem>& item) {
 
 Ref<Picture> OpenPicture(const FolderItem& file) {
     Ref<Picture> picture = file.OpenAsPicture();
-    if (!picture)
-        throw NilObjectException("\"" + file.Name() + "\" cannot be used: " + file.LastError() + ".\n(" +
-                                 file.AbsolutePath() + ")");
+    if (!picture) throw PictureFileFailure(file.AbsolutePath(), file.LastError());
     return picture;
 }
 

@@ -278,8 +278,9 @@ Ref<DragItem> Canvas::DropFor(const QMimeData& data) const {
             if (type && type->MatchesFileName(name)) return std::make_shared<DragItem>(GetFolderItem(path));
         }
     }
+    const QStringList formats = data.formats();
     const bool pictureData =
-        data.hasImage() || std::any_of(data.formats().begin(), data.formats().end(), [](const QString& f) {
+        data.hasImage() || std::any_of(formats.begin(), formats.end(), [](const QString& f) {
             return f.startsWith(QStringLiteral("image/"));
         });
     if (acceptsPictures_ && pictureData) return std::make_shared<DragItem>(nullptr);

@@ -61,16 +61,23 @@ void PainterGraphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_
     if (sourceHeight == kPictureOwnSize) sourceHeight = source.Height();
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
 
-    const QImage& image = source.Image();
     const QRect from(sourceX, sourceY, sourceWidth, sourceHeight);
+    const bool whole = from == QRect(0, 0, source.Width(), source.Height());
+    const bool shrinks = width < sourceWidth || height < sourceHeight;
+    if (whole && shrinks) {
+        // Qt's smooth scaling averages every source pixel where it shrinks; drawing scaled samples few.
+        // A picture not yet decoded is decoded straight at a reduced scale.
+        const QImage shrunk = source.ShrunkTo(width, height);
+        Paint([&](QPainter& painter) { painter.drawImage(QPoint(x, y), shrunk); });
+        return;
+    }
+    const QImage& image = source.Image();
     Paint([&](QPainter& painter) {
         if (width == sourceWidth && height == sourceHeight) {
             painter.drawImage(QPoint(x, y), image, from);
-        } else if (width < sourceWidth || height < sourceHeight) {
-            // Qt's smooth scaling averages every source pixel where it shrinks; drawing scaled samples few.
-            const QImage part = from == image.rect() ? image : image.copy(from);
-            painter.drawImage(QPoint(x, y),
-                              part.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        } else if (shrinks) {
+            painter.drawImage(QPoint(x, y), image.copy(from).scaled(width, height, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation));
         } else {
             painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
             painter.drawImage(QRect(x, y, width, height), image, from);

@@ -49,7 +49,31 @@ Picture::Picture(QImage image) : image_(std::make_unique<QImage>()), width_(0), 
 Picture::Picture(QImage image, int32_t width, int32_t height, int32_t depth)
     : image_(std::make_unique<QImage>(std::move(image))), width_(width), height_(height), depth_(depth) {}
 
+Picture::Picture(int32_t width, int32_t height, std::shared_ptr<const PictureSource> source)
+    : image_(std::make_unique<QImage>()),
+      source_(std::move(source)),
+      width_(width),
+      height_(height),
+      depth_(32) {}
+
 Picture::~Picture() = default;
+
+void Picture::Decode() const {
+    QImage image = source_->Decode();
+    if (image.width() != width_ || image.height() != height_)
+        throw NilObjectException("the picture changed size while it was being read");
+    int32_t depth = 32;
+    image = Normalized(std::move(image), depth);
+    if (depth != 32) image = image.convertToFormat(QImage::Format_RGB32);
+    *image_ = std::move(image);
+    source_.reset();
+}
+
+QImage Picture::ShrunkTo(int32_t width, int32_t height) const {
+    QImage image = source_ ? source_->DecodeForSize(width, height) : *image_;
+    if (image.width() == width && image.height() == height) return image;
+    return image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 Ref<::Graphics> Picture::Graphics() {
     ++accesses_.graphics;
@@ -65,7 +89,8 @@ Ref<::RGBSurface> Picture::RGBSurface() {
     ++accesses_.rgbSurfaces;
     if (!rgbSurfaceOffered_ || (depth_ != 16 && depth_ != 32)) return nullptr;
     // bits() also makes the pixels this picture's own, should they be shared with a copy.
-    uint8_t* bits = image_->isNull() ? nullptr : image_->bits();
+    QImage& image = MutableImage();
+    uint8_t* bits = image.isNull() ? nullptr : image.bits();
     return std::make_shared<::RGBSurface>(shared_from_this(), bits, image_->bytesPerLine(), width_, height_,
                                           depth_ / 8);
 }

@@ -11,6 +11,16 @@ class Graphics;
 class QImage;
 class RGBSurface;
 
+// Where a picture's pixels come from when they are decoded only on first use: gives them at full
+// size, or for drawing at about `width` x `height` (at least that large, or exactly that). A failure
+// raises NilObjectException naming the file and the reason.
+class PictureSource {
+  public:
+    virtual ~PictureSource() = default;
+    virtual QImage Decode() const = 0;
+    virtual QImage DecodeForSize(int32_t width, int32_t height) const = 0;
+};
+
 class Picture : public std::enable_shared_from_this<Picture> {
   public:
     // How often each accessor was asked for; tells which path a pixel loop took.
@@ -22,6 +32,8 @@ class Picture : public std::enable_shared_from_this<Picture> {
     // Wraps `image`: indexed and monochrome images keep their colour tables (depths 8 and 1), 5-6-5
     // and 8-8-8 images become depths 16 and 24, every other format is converted to 32-bit words.
     explicit Picture(QImage image);
+    // A 32-bit picture of that size whose pixels `source` gives when they are first needed.
+    Picture(int32_t width, int32_t height, std::shared_ptr<const PictureSource> source);
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
@@ -58,14 +70,27 @@ class Picture : public std::enable_shared_from_this<Picture> {
     const AccessCounts& Accesses() const { return accesses_; }
 
     // The pixels, for the platform layer. A copy made of them must not outlive a held RGBSurface's use.
-    const QImage& Image() const { return *image_; }
-    QImage& MutableImage() { return *image_; }
+    // Pixels still to be decoded are decoded now (which may raise NilObjectException).
+    const QImage& Image() const {
+        if (source_) Decode();
+        return *image_;
+    }
+    QImage& MutableImage() {
+        if (source_) Decode();
+        return *image_;
+    }
+    // The whole picture smoothly shrunk to width x height, for drawing; pixels not yet decoded are
+    // decoded straight at a reduced scale, and kept undecoded.
+    QImage ShrunkTo(int32_t width, int32_t height) const;
 
   private:
     friend Ref<Picture> NewPicture(int32_t width, int32_t height, int32_t depth);
     Picture(QImage image, int32_t width, int32_t height, int32_t depth);
 
-    std::unique_ptr<QImage> image_;
+    void Decode() const;
+
+    mutable std::unique_ptr<QImage> image_;
+    mutable std::shared_ptr<const PictureSource> source_;  // set while the pixels are still undecoded
     int32_t width_;
     int32_t height_;
     int32_t depth_;

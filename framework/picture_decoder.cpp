@@ -32,7 +32,64 @@ std::string SizeError(const QSize& size) {
            " pixels)";
 }
 
+bool TooLarge(const QSize& size) {
+    return size.isValid() && int64_t(size.width()) * size.height() > kMaxPicturePixels;
+}
+
+// A reader that turns pictures as their EXIF orientation says and refuses decompression bombs.
+void Prepare(QImageReader& reader) {
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(kAllocationLimitMB);
+}
+
+// The size of the picture as shown, after its EXIF orientation.
+QSize ShownSize(QImageReader& reader) {
+    QSize size = reader.size();
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90) size.transpose();
+    return size;
+}
+
+// A JPEG file decoded when its pixels are first needed: straight at a reduced scale when it is only
+// drawn shrunk, which libjpeg does far faster than a full decode.
+class JpegFileSource : public PictureSource {
+  public:
+    explicit JpegFileSource(QString path) : path_(std::move(path)) {}
+
+    QImage Decode() const override { return Read(QSize()); }
+
+    QImage DecodeForSize(int32_t width, int32_t height) const override { return Read(QSize(width, height)); }
+
+  private:
+    QImage Read(QSize scaled) const {
+        QImageReader reader(path_);
+        Prepare(reader);
+        if (scaled.isValid()) {
+            // The reader scales before it turns the picture upright.
+            if (reader.transformation() & QImageIOHandler::TransformationRotate90) scaled.transpose();
+            reader.setScaledSize(scaled);
+        }
+        QImage image;
+        if (!reader.read(&image) || image.isNull())
+            throw PictureFileFailure(path_.toStdString(), ReadError(reader));
+        return image;
+    }
+
+    QString path_;
+};
+
 }  // namespace
+
+NilObjectException PictureFileFailure(const std::string& path, const std::string& reason) {
+    // Built by appending: GCC 12 warns falsely about a literal joined to a std::string here.
+    std::string message = "\"";
+    message += QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    message += "\" cannot be used: ";
+    message += reason;
+    message += ".\n(";
+    message += path;
+    message += ")";
+    return NilObjectException(message);
+}
 
 DecodedPicture OpenPictureFile(const std::string& path) {
     const QString file = QString::fromStdString(path);
@@ -42,12 +99,16 @@ DecodedPicture OpenPictureFile(const std::string& path) {
     if (!info.isReadable()) return {nullptr, "it cannot be read (permission denied)"};
 
     QImageReader reader(file);
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(kAllocationLimitMB);
+    Prepare(reader);
     if (!reader.canRead()) return {nullptr, ReadError(reader)};
-    const QSize size = reader.size();
-    if (size.isValid() && int64_t(size.width()) * size.height() > kMaxPicturePixels)
-        return {nullptr, SizeError(size)};
+    const QSize size = ShownSize(reader);
+    if (TooLarge(size)) return {nullptr, SizeError(size)};
+
+    // Photographs are decoded when first needed; their header has told their size.
+    if (reader.format() == "jpeg" && size.isValid() && !size.isEmpty())
+        return {
+            std::make_shared<Picture>(size.width(), size.height(), std::make_shared<JpegFileSource>(file)),
+            {}};
 
     QImage image;
     if (!reader.read(&image) || image.isNull()) {

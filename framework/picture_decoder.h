@@ -18,4 +18,9 @@ struct DecodedPicture {
     std::string error;     // why, e.g. "it is not a picture"
 };
 
+// Opens a picture file. A JPEG photo's pixels are decoded when first needed, so a failure in them is
+// raised then (as PictureFileFailure), before anything uses them.
 DecodedPicture OpenPictureFile(const std::string& path);
+
+// The exception that says a picture file cannot be used, naming the file and the reason.
+NilObjectException PictureFileFailure(const std::string& path, const std::string& reason);

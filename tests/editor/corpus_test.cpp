@@ -1,0 +1,80 @@
+// Every file of the shared picture corpus through cover intake: it loads, or it is refused with a
+// reason that names it, and a refusal changes nothing.
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QImage>
+
+#include "editor/intake.h"
+#include "framework/picture.h"
+#include "support.h"
+
+namespace {
+
+const QString kCorpus = QStringLiteral(KAVRELLO_SOURCE_DIR "/../shared/corpus");
+
+class CorpusTest : public FrameworkTest {
+  protected:
+    void SetUp() override {
+        FrameworkTest::SetUp();
+        if (!QFileInfo(kCorpus).isDir()) GTEST_SKIP() << "no picture corpus at " << kCorpus.toStdString();
+        window = Main::Instance();
+    }
+    Ref<Main> window;
+};
+
+TEST_F(CorpusTest, EveryFileLoadsOrIsRefusedByNameWithTheCoverUnchanged) {
+    int loaded = 0, refused = 0;
+    QDirIterator files(kCorpus, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QFileInfo file(files.next());
+        if (file.suffix() == "tsv" || file.suffix() == "md" || file.suffix() == "sh") continue;
+        SCOPED_TRACE(file.filePath().toStdString());
+        const Ref<Picture> before = window->picdvd;
+        const std::string pathBefore = window->filenaamDVD;
+        try {
+            intake::LoadCover(*window, covers::kDvd, GetFolderItem(file.absoluteFilePath().toStdString()));
+            ++loaded;
+            ASSERT_TRUE(window->picdvd);
+            EXPECT_EQ(window->picdvd->Width(), 467);
+            EXPECT_EQ(window->filenaamDVD, file.absoluteFilePath().toStdString());
+        } catch (const NilObjectException& refusal) {
+            ++refused;
+            EXPECT_NE(std::string(refusal.what()).find(file.fileName().toStdString()), std::string::npos)
+                << refusal.what();
+            EXPECT_EQ(window->picdvd, before);
+            EXPECT_EQ(window->filenaamDVD, pathBefore);
+        }
+    }
+    EXPECT_GT(loaded, 50);
+    EXPECT_GT(refused, 10);
+}
+
+TEST_F(CorpusTest, BombsAreRefusedAsTooLargeAndPhotosStandUpright) {
+    for (const char* bomb : {"broken/bomb-60000x60000.jpg", "broken/gdk-issue205-bomb-64250x64250.jpg"}) {
+        FolderItem file((kCorpus + "/" + bomb).toStdString());
+        EXPECT_EQ(file.OpenAsPicture(), nullptr);
+        EXPECT_NE(file.LastError().find("too large"), std::string::npos) << bomb << ": " << file.LastError();
+    }
+    // The same upright picture stored in four orientations gives the same preview.
+    auto previewOf = [&](const char* name) {
+        intake::LoadCover(*window, covers::kDvd, GetFolderItem((kCorpus + "/jpeg/" + name).toStdString()));
+        return window->picdvd->Image().convertToFormat(QImage::Format_Grayscale8);
+    };
+    const QImage upright = previewOf("exif-Landscape_1.jpg");
+    for (const char* turned : {"exif-Landscape_3.jpg", "exif-Landscape_6.jpg", "exif-Landscape_8.jpg"}) {
+        const QImage other = previewOf(turned);
+        int64_t difference = 0;
+        for (int y = 0; y < upright.height(); ++y)
+            for (int x = 0; x < upright.width(); ++x)
+                difference +=
+                    std::abs(int(upright.pixelColor(x, y).value()) - int(other.pixelColor(x, y).value()));
+        EXPECT_LT(difference / (upright.width() * upright.height()), 8) << turned;
+    }
+    auto sixth = FolderItem((kCorpus + "/jpeg/exif-Landscape_6.jpg").toStdString()).OpenAsPicture();
+    ASSERT_TRUE(sixth);
+    EXPECT_EQ(sixth->Width(), 1800);
+    EXPECT_EQ(sixth->Height(), 1200);
+    EXPECT_EQ(sixth->Image().width(), 1800) << "the full decode agrees with the header";
+}
+
+}  // namespace
