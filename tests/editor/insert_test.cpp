@@ -1,14 +1,18 @@
 #include "editor/insert.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "editor/intake.h"
 #include "framework/drag_item.h"
 #include "framework/file_dialog.h"
 #include "framework/picture.h"
+#include "framework/real_dialogs.h"
 #include "support.h"
 
 namespace {
@@ -134,6 +138,27 @@ TEST(OpenDialogFilters, OfferTheKnownTypesInOrderThenAllFiles) {
     EXPECT_NE(filters[2].find("*.pct"), std::string::npos) << filters[2];
     EXPECT_EQ(filters[3], "All files (*)");
     EXPECT_EQ(OpenDialogFilters("image/no-such-type;;image/gif").size(), 2u) << "unknown names are skipped";
+}
+
+TEST_F(InsertTest, TheRealDialogOffersTheTypesAndGivesTheChosenFileOrNil) {
+    QStringList offered;
+    auto answer = [&](bool choose) {
+        QTimer::singleShot(0, [&, choose] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            offered = dialog->nameFilters();
+            if (!choose) return dialog->reject();
+            dialog->selectFile(Path("cover.bmp"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    };
+    answer(false);
+    EXPECT_EQ(ShowOpenFileDialog(insert::kDialogTypes), nullptr);
+    EXPECT_EQ(offered.size(), 4);
+    answer(true);
+    Ref<FolderItem> file = ShowOpenFileDialog(insert::kDialogTypes);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->AbsolutePath(), Path("cover.bmp").toStdString());
 }
 
 }  // namespace
