@@ -59,9 +59,8 @@ void About::CreateControls0() {
     AddControl("PushButton1", New<PushButton>());
     SetProperties(*Control<PushButton>("PushButton1"),
                   PushButtonBlock({"PushButton1", 373, 121, 80, 20, 0, 3}, "Ok", ""));
-    Control<PushButton>("PushButton1")->InstallEventHandler("Action", PlainHandler([this] {
-                                                                PushButton1_Action();
-                                                            }));
+    const PlainHandler ok = [this] { PushButton1_Action(); };
+    Control<PushButton>("PushButton1")->InstallEventHandler("Action", ok);
 }
 
 void About::PushButton1_Action() {
