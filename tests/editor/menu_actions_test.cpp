@@ -56,10 +56,8 @@ TEST_F(MenuActionsTest, WebsiteHandsTheAddressToTheBrowserAndChangesNothingElse)
         return nullptr;
     };
     main->Control<TabPanel>("TabPanel1")->Value(1);
-    EXPECT_TRUE(main->HelpWebsite_Action());
     MenuBar1::Instance()->Lookup("HelpWebsite")->Action()->trigger();
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{"https://www.kavrello.example/", "https://www.kavrello.example/"}));
+    EXPECT_EQ(shown, std::vector<std::string>{"https://www.kavrello.example/"});
     EXPECT_EQ(OpenWindows().size(), 1u);
     EXPECT_EQ(main->Control<TabPanel>("TabPanel1")->Value(), 1);
     EXPECT_TRUE(main->Control<StaticText>("StaticText3")->Visible());
