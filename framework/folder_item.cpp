@@ -41,7 +41,27 @@ Ref<FolderItem> GetFolderItem(const std::string& path, int32_t /*pathType*/) {
     return std::make_shared<FolderItem>(path);
 }
 
+namespace {
+struct ExecutableOverride {
+    bool active = false;
+    Ref<FolderItem> file;
+};
+ExecutableOverride& ExecutableStandIn() {
+    static ExecutableOverride standIn;
+    return standIn;
+}
+}  // namespace
+
+void OverrideExecutableFile(const Ref<FolderItem>& file) {
+    ExecutableStandIn() = {true, file};
+}
+
+void UseRealExecutableFile() {
+    ExecutableStandIn() = {};
+}
+
 Ref<FolderItem> ExecutableFile() {
+    if (ExecutableStandIn().active) return ExecutableStandIn().file;
     QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     if (path.isEmpty()) {
         std::error_code error;

@@ -35,3 +35,7 @@ class FolderItem {
 Ref<FolderItem> GetFolderItem(const std::string& path, int32_t pathType = 0);
 // The executable's own file.
 Ref<FolderItem> ExecutableFile();
+// Stands another file (nil too) in for the executable's own, so tests can lay out a bundle of their own;
+// UseRealExecutableFile goes back to the real one.
+void OverrideExecutableFile(const Ref<FolderItem>& file);
+void UseRealExecutableFile();

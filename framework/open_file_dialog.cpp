@@ -1,7 +1,35 @@
-// The open-file dialog: still to come.
-#include "framework/folder_item.h"
-#include "framework/real_dialogs.h"
+// The open-file dialog: Qt's file dialog, offering the types of the MIME database that the list names.
+#include <QApplication>
+#include <QFileDialog>
+#include <QMimeDatabase>
+#include <QStringList>
 
-Ref<FolderItem> ShowOpenFileDialog(const std::string&) {
-    return nullptr;
+#include "framework/file_dialog.h"
+#include "framework/real_dialogs.h"
+#include "framework/services.h"
+
+std::vector<std::string> OpenDialogFilters(const std::string& typeNames) {
+    QMimeDatabase database;
+    std::vector<std::string> filters;
+    for (const QString& name : QString::fromStdString(typeNames).split(u';', Qt::SkipEmptyParts)) {
+        const QMimeType type = database.mimeTypeForName(name.trimmed());
+        // A name the system does not know, or one without file patterns, cannot be matched: skip it.
+        if (!type.isValid() || type.globPatterns().isEmpty()) continue;
+        filters.push_back(type.filterString().toStdString());
+    }
+    filters.push_back("All files (*)");
+    return filters;
+}
+
+Ref<FolderItem> ShowOpenFileDialog(const std::string& typeNames) {
+    QStringList filters;
+    for (const std::string& filter : OpenDialogFilters(typeNames)) filters << QString::fromStdString(filter);
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+                                                      filters.join(QStringLiteral(";;")));
+    if (path.isEmpty()) return nullptr;
+    return GetFolderItem(path.toStdString());
+}
+
+Ref<FolderItem> GetOpenFolderItem(const std::string& typeNames) {
+    return Services().openFileDialog(typeNames);
 }

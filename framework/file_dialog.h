@@ -1,0 +1,16 @@
+// The open-file dialog as the program calls it: GetOpenFolderItem goes through the platform service, so
+// tests can stand in for the user. OpenDialogFilters says which choices of file type the real one offers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/folder_item.h"
+#include "framework/object.h"
+
+// Shows the open-file dialog for the ";"-separated MIME type names; the chosen file, or nil on cancel.
+Ref<FolderItem> GetOpenFolderItem(const std::string& typeNames);
+
+// The dialog's type choices: one per known MIME type name with its patterns ("GIF image (*.gif)"), in
+// the list's order, unknown names left out, then a choice of all files last.
+std::vector<std::string> OpenDialogFilters(const std::string& typeNames);
