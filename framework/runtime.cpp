@@ -13,6 +13,7 @@ std::unique_ptr<QApplication>& OwnedApplication() {
     return app;
 }
 bool quitRequested = false;
+bool loopRunning = false;
 bool runFailed = false;
 
 }  // namespace
@@ -32,13 +33,18 @@ void RunFrameworkInitialization(const std::function<void()>& entry) {
 }
 
 void RuntimeRun() {
-    if (!quitRequested) QApplication::exec();
+    if (!quitRequested) {
+        loopRunning = true;
+        QApplication::exec();
+        loopRunning = false;
+    }
     quitRequested = false;
 }
 
 void RuntimeQuit() {
     quitRequested = true;
-    QCoreApplication::exit(0);
+    // Outside the loop Qt would only make every later dialog's loop end at once.
+    if (loopRunning) QCoreApplication::exit(0);
 }
 
 void RuntimeSetFailed() {

@@ -181,7 +181,14 @@ bool Window::ApplyProperty(const std::string& name, const PropertyValue& value) 
     } else if (name == "Title") {
         widget_->setWindowTitle(QString::fromStdString(std::get<std::string>(value)));
     } else if (name == "Visible") {
-        if (!building_ && open_) widget_->setVisible(std::get<bool>(value));
+        if (!building_ && open_) {
+            widget_->setVisible(std::get<bool>(value));
+            // Showing a window that is already open brings it to the front.
+            if (std::get<bool>(value)) {
+                widget_->raise();
+                widget_->activateWindow();
+            }
+        }
     } else if (name == "HasBackColor" || name == "BackColor") {
         RememberProperty(name, value);
         const bool has = HasProperty("HasBackColor") && BoolProperty("HasBackColor");
