@@ -16,8 +16,15 @@ Ref<Picture> kavrello_logo() {
         logoCache = nullptr;
     }
     if (!logoCache) {
-        if (Ref<FolderItem> resources = BundleResourcesFolder())
+        if (Ref<FolderItem> resources = BundleResourcesFolder()) {
             logoCache = NonNil(resources->Child("kavrello_logo.jpg"), "the logo's file").OpenAsPicture();
+            // Read now, once: a later box shows the logo even after its file has gone.
+            try {
+                if (logoCache) logoCache->Load();
+            } catch (const NilObjectException&) {
+                logoCache = nullptr;
+            }
+        }
     }
     return logoCache;
 }

@@ -12,7 +12,13 @@
 void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     if (!owner) return;
     QPainter painter(this);
-    if (const Ref<Picture>& backdrop = owner->Backdrop()) painter.drawImage(QPoint(0, 0), backdrop->Image());
+    if (const Ref<Picture>& backdrop = owner->Backdrop()) {
+        // A backdrop whose pixels cannot be decoded is not drawn; nothing may escape into Qt here.
+        try {
+            painter.drawImage(QPoint(0, 0), backdrop->Image());
+        } catch (const NilObjectException&) {
+        }
+    }
     if (!owner->HasEventHandler("Paint")) return;
     // The Paint handler's Graphics draws with this painter for the length of the paint.
     owner->Paint(std::make_shared<PainterGraphics>(&painter, width(), height()));

@@ -79,6 +79,11 @@ class Picture : public std::enable_shared_from_this<Picture> {
         if (source_) Decode();
         return *image_;
     }
+    // Decodes pixels that are still to be decoded (a photo opened from a file decodes on first use);
+    // raises NilObjectException naming the file and the reason when that fails.
+    void Load() const {
+        if (source_) Decode();
+    }
     // The whole picture smoothly shrunk to width x height, for drawing; pixels not yet decoded are
     // decoded straight at a reduced scale, and kept undecoded.
     QImage ShrunkTo(int32_t width, int32_t height) const;

@@ -122,6 +122,7 @@ TEST_F(AboutTest, LogoIsRetriedWhileItCannotBeLoadedThenReadOncePerRun) {
 
     ASSERT_TRUE(QFile::remove(logoPath));
     EXPECT_EQ(OpenBox()->Canvas1()->Backdrop(), loaded) << "read once: the file is not needed again";
+    EXPECT_EQ(loaded->Image().pixelColor(200, 40).green(), QColor(Qt::darkGreen).green()) << "its pixels too";
     EXPECT_TRUE(reports.empty());
 }
 
