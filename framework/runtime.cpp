@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "framework/app_style.h"
 #include "framework/application.h"
 #include "framework/window.h"
 
@@ -19,7 +20,10 @@ bool runFailed = false;
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
-    if (!QApplication::instance()) OwnedApplication() = std::make_unique<QApplication>(argc, argv);
+    if (!QApplication::instance()) {
+        OwnedApplication() = std::make_unique<QApplication>(argc, argv);
+        QApplication::setStyle(MakeAppStyle());
+    }
     // Window titles stay as the program sets them (the platform adds no program name to them).
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Kavrello 4"));
     // Quitting is the framework's: the quit item, or the last window closing.
