@@ -3,40 +3,12 @@
 #include "app/logo.h"
 #include "app/property_blocks.h"
 
-namespace {
-
-const PropertyTable kWindowProperties = {
-    {"Placement", int32_t(3)},
-    {"Width", int32_t(512)},
-    {"Height", int32_t(169)},
-    {"MinWidth", int32_t(64)},
-    {"MinHeight", int32_t(64)},
-    {"MaxWidth", int32_t(32000)},
-    {"MaxHeight", int32_t(32000)},
-    {"Frame", int32_t(2)},
-    {"Composite", false},
-    {"HasBackColor", true},
-    {"BackColor", RGB(255, 255, 255)},
-    {"Title", std::string()},
-    {"Visible", true},
-    {"FullScreen", false},
-    {"MenuBarVisible", true},
-    {"CloseButton", true},
-    {"Resizeable", false},
-    {"LiveResize", true},
-    {"MaximizeButton", false},
-    {"MinimizeButton", false},
-    {"MacProcID", int32_t(0)},
-};
-
-}  // namespace
-
 Ref<About> About::Instance() {
     return ImplicitInstance<About>("About.About");
 }
 
 void About::Layout() {
-    SetProperties(*this, kWindowProperties);
+    SetProperties(*this, blocks::WindowBlock({3, 512, 169, 2, true, "", false}));
 }
 
 void About::CreateControls() {

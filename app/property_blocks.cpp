@@ -20,6 +20,30 @@ const std::string kSystemFont = "System";
 
 }  // namespace
 
+PropertyTable WindowBlock(const WindowLook& look) {
+    return {{"Placement", look.placement},
+            {"Width", look.width},
+            {"Height", look.height},
+            {"MinWidth", int32_t(64)},
+            {"MinHeight", int32_t(64)},
+            {"MaxWidth", int32_t(32000)},
+            {"MaxHeight", int32_t(32000)},
+            {"Frame", look.frame},
+            {"Composite", false},
+            {"HasBackColor", look.hasBackColor},
+            {"BackColor", RGB(255, 255, 255)},
+            {"Title", look.title},
+            {"Visible", true},
+            {"FullScreen", false},
+            {"MenuBarVisible", true},
+            {"CloseButton", true},
+            {"Resizeable", false},
+            {"LiveResize", true},
+            {"MaximizeButton", false},
+            {"MinimizeButton", look.minimizeButton},
+            {"MacProcID", int32_t(0)}};
+}
+
 PropertyTable TabPanelBlock(const Place& place, const std::string& tabDefinition,
                             const std::string& initialParent) {
     return Join(Head(place), {{"TabStop", true},

@@ -19,6 +19,19 @@ struct Place {
     int32_t tabIndex;
 };
 
+// What sets the program's windows apart; every other window property they share.
+struct WindowLook {
+    int32_t placement;
+    int32_t width, height;
+    int32_t frame;
+    bool hasBackColor;
+    std::string title;
+    bool minimizeButton;
+};
+
+// A window's properties in their fixed order: not resizable, no maximise button, white back colour.
+PropertyTable WindowBlock(const WindowLook& look);
+
 PropertyTable TabPanelBlock(const Place& place, const std::string& tabDefinition,
                             const std::string& initialParent);
 PropertyTable PushButtonBlock(const Place& place, const std::string& caption,

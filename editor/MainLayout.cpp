@@ -9,30 +9,6 @@ namespace {
 
 const std::string kCR = "\r";
 
-const PropertyTable kWindowProperties = {
-    {"Placement", int32_t(2)},
-    {"Width", int32_t(850)},
-    {"Height", int32_t(521)},
-    {"MinWidth", int32_t(64)},
-    {"MinHeight", int32_t(64)},
-    {"MaxWidth", int32_t(32000)},
-    {"MaxHeight", int32_t(32000)},
-    {"Frame", int32_t(0)},
-    {"Composite", false},
-    {"HasBackColor", false},
-    {"BackColor", RGB(255, 255, 255)},
-    {"Title", std::string("Kavrello 4")},
-    {"Visible", true},
-    {"FullScreen", false},
-    {"MenuBarVisible", true},
-    {"CloseButton", true},
-    {"Resizeable", false},
-    {"LiveResize", true},
-    {"MaximizeButton", false},
-    {"MinimizeButton", true},
-    {"MacProcID", int32_t(0)},
-};
-
 enum class Kind { TabPanel, PushButton, Canvas, StaticText };
 
 // An event binding: the event's name and the window's method that handles it.
@@ -128,7 +104,7 @@ std::vector<ControlRow> ControlTable() {
 
 void Main::Layout() {
     MenuBar(MenuBar1::Instance());
-    SetProperties(*this, kWindowProperties);
+    SetProperties(*this, blocks::WindowBlock({2, 850, 521, 0, false, "Kavrello 4", true}));
 }
 
 void Main::CreateControls() {
