@@ -22,7 +22,8 @@ int32_t Dots(double value) {
 // The picture of the file at `path`; raises NilObjectException naming the file and why when it fails.
 Ref<Picture> ReadPicture(const std::string& path) {
     Ref<FolderItem> file = GetFolderItem(path, 0);
-    return intake::OpenPicture(NonNil(file, "the file \"" + path + "\""));
+    if (!file) throw NilObjectException("\"" + path + "\" cannot be used: it is not an absolute path.");
+    return intake::OpenPicture(*file);
 }
 
 // The page's dots per millimetre, from the setup's dots per inch.
