@@ -65,7 +65,18 @@ TEST_F(PdfPrintTest, PrintBothPutsTheBackOnItsSideBelowTheFront) {
     EXPECT_EQ(PdfPictureSizes(pdf), (std::vector<std::pair<int, int>>{{1300, 1250}, {1000, 1600}}));
 }
 
-TEST_F(PdfPrintTest, APageThatCannotStartIsReportedAndNothingIsWritten) {
+TEST_F(PdfPrintTest, AtTheDefault300DotsPerInchTheMarginStaysInDotsAndTheCoverInMillimetres) {
+    SetPageResolution(0);
+    auto main = Main::Instance();
+    main->filenaamCDFront = WritePicture("front.bmp", 1500, 1500);
+    Click(main, "btnPrintCdFront");
+    ASSERT_TRUE(reports.empty()) << reports.at(0);
+    // 10 dots of 1/300 inch, then D(120) = 1417.3 dots, converted to 1417.
+    const double dot = 25.4 / 300;
+    ExpectCoverOnPage(RenderPageAt254(pdf), {10 * dot, 10 * dot, 1417 * dot, 1417 * dot, 10 * dot});
+}
+
+TEST_F(PdfPrintTest, APageThatCannotStartIsReportedWithItsFile) {
     pdf = PathOf("no-such-folder/page.pdf");
     auto main = Main::Instance();
     main->filenaamCDFront = WritePicture("front.bmp", 20, 20);
