@@ -12,14 +12,13 @@ QColor ToQColor(Color color) {
     return QColor::fromRgba(color.value);
 }
 
-// The default pen in `color`: one full device pixel wide, also on printers.
-QPen ForePen(Color color) {
+}  // namespace
+
+QPen PainterGraphics::LinePen() const {
     QPen pen;
-    pen.setColor(ToQColor(color));
+    pen.setColor(ToQColor(ForeColor()));
     return pen;
 }
-
-}  // namespace
 
 PainterGraphics::PainterGraphics(QPainter* painter, int32_t width, int32_t height)
     : painter_(painter), width_(width), height_(height) {}
@@ -34,7 +33,7 @@ void PainterGraphics::Paint(const std::function<void(QPainter&)>& draw) {
 void PainterGraphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     Paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(ForePen(ForeColor()));
+        painter.setPen(LinePen());
         painter.drawLine(x1, y1, x2, y2);
     });
 }
@@ -45,7 +44,7 @@ void PainterGraphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t heig
     // a W x H surface is DrawRect(0, 0, W - 1, H - 1).
     Paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(ForePen(ForeColor()));
+        painter.setPen(LinePen());
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(x, y, width, height);
     });

@@ -7,6 +7,7 @@
 #include "framework/graphics.h"
 
 class QPainter;
+class QPen;
 
 class PainterGraphics : public Graphics {
   public:
@@ -29,6 +30,8 @@ class PainterGraphics : public Graphics {
 
     // Runs `draw` on the painter.
     virtual void Paint(const std::function<void(QPainter&)>& draw);
+    // The pen of lines and outlines: one device pixel wide, in ForeColor.
+    virtual QPen LinePen() const;
 
   private:
     QPainter* painter_;

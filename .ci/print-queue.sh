@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# CI: "Print both" through a real CUPS queue. Starts a private cupsd (its own configuration, socket, spool
+# and logs under a temporary folder; no system service) with a cups-pdf queue, prints through QPrinter to
+# it, measures the PDF that the queue writes, and stops the cupsd. Fails loudly when any step fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${KAVRELLO_BUILD_DIR:-build-tests}
+
+sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+missing=()
+for p in cups printer-driver-cups-pdf; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+queue="kavrello-ci-$$"
+tmp=$(mktemp -d /tmp/kavrello-cups.XXXXXX)
+# cups-pdf reads the settings of its device "cups-pdf:/<name>" only from /etc/cups/cups-pdf-<name>.conf;
+# this one is ours and goes with the run.
+queue_conf="/etc/cups/cups-pdf-$queue.conf"
+cupsd_pid=""
+cleanup() {
+    [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null || true
+    $sudo rm -f "$queue_conf"
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+mkdir -p "$tmp"/{etc/ppd,spool/tmp,cache,state,log,out,pdfspool}
+chmod 755 "$tmp" "$tmp"/{etc,cache,state,log}
+chmod 1777 "$tmp"/{out,pdfspool}
+socket="$tmp/cups.sock"
+
+cat > "$tmp/cupsd.conf" <<CONF
+LogLevel info
+Listen $socket
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat > "$tmp/cups-files.conf" <<CONF
+ServerRoot $tmp/etc
+RequestRoot $tmp/spool
+TempDir $tmp/spool/tmp
+CacheDir $tmp/cache
+StateDir $tmp/state
+Printcap $tmp/state/printcap
+ErrorLog $tmp/log/error_log
+AccessLog $tmp/log/access_log
+PageLog $tmp/log/page_log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+User lp
+Group lp
+SystemGroup root
+CONF
+$sudo tee "$queue_conf" >/dev/null <<CONF
+Out $tmp/out
+AnonDirName $tmp/out
+Spool $tmp/pdfspool
+Log $tmp/log
+Grp root
+CONF
+
+$sudo cupsd -f -c "$tmp/cupsd.conf" -s "$tmp/cups-files.conf" &
+cupsd_pid=$!
+export CUPS_SERVER="$socket"
+for _ in $(seq 50); do [ -S "$socket" ] && break; sleep 0.1; done
+[ -S "$socket" ] || { cat "$tmp/log/error_log" 2>/dev/null; echo "cupsd did not start" >&2; exit 1; }
+
+$sudo lpadmin -h "$socket" -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+    -o PageSize=A4
+lpstat -h "$socket" -p "$queue"
+
+out=$(KAVRELLO_PRINT_QUEUE="$queue" KAVRELLO_PRINT_QUEUE_OUT="$tmp/out" QT_QPA_PLATFORM=offscreen \
+    "$build/bin/kavrello_tests" --gtest_filter=PdfPrintTest.PrintBothThroughAPrintQueue 2>&1) || {
+    echo "$out"; echo "== cupsd error log =="; cat "$tmp/log/error_log"; exit 1; }
+echo "$out"
+if ! grep -q '^\[  PASSED  \] 1 test' <<<"$out" || grep -q 'SKIPPED' <<<"$out"; then
+    echo "the print-queue test did not run" >&2
+    exit 1
+fi
+echo "== printed through CUPS queue $queue =="

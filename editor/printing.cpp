@@ -1,0 +1,103 @@
+#include "editor/printing.h"
+
+#include "editor/intake.h"
+#include "framework/folder_item.h"
+#include "framework/graphics.h"
+#include "framework/picture.h"
+#include "framework/printing.h"
+#include "framework/runtime_values.h"
+#include "picture/GraphicUtils.h"
+
+namespace printing {
+
+namespace {
+
+// How far below the CD front's frame the laid CD back's frame starts, in millimetres.
+constexpr double kBackShiftMm = 130.0;
+
+int32_t Dots(double value) {
+    return RuntimeCvtReal64ToSInt32(value);
+}
+
+// The picture of the file at `path`; raises NilObjectException naming the file and why when it fails.
+Ref<Picture> ReadPicture(const std::string& path) {
+    Ref<FolderItem> file = GetFolderItem(path, 0);
+    if (!file) throw NilObjectException("\"" + path + "\" cannot be used: it is not an absolute path.");
+    return intake::OpenPicture(*file);
+}
+
+// The page's dots per millimetre, from the setup's dots per inch.
+double DotsPerMm(const PrinterSetup& setup) {
+    return double(setup.HorizontalResolution()) / 25.4;
+}
+
+// A cover of w x h millimetres with margin m dots, its frame starting at the page's corner: frame lines
+// top, bottom, left, right, then the whole picture stretched over the cover rectangle.
+void DrawCover(Graphics& page, double dotsPerMm, int32_t widthMm, int32_t heightMm, int32_t m,
+               const Ref<Picture>& picture, int32_t sourceWidth, int32_t sourceHeight) {
+    const double W = dotsPerMm * double(widthMm);
+    const double H = dotsPerMm * double(heightMm);
+    const double mm = double(m), twoM = double(2 * m);
+    page.DrawLine(0, m, Dots(W + twoM), m);
+    page.DrawLine(0, Dots(H + mm), Dots(W + twoM), Dots(H + mm));
+    page.DrawLine(m, 0, m, Dots(H + twoM));
+    page.DrawLine(Dots(W + mm), 0, Dots(W + mm), Dots(H + twoM));
+    page.DrawPicture(picture, m, m, Dots(W), Dots(H), 0, 0, sourceWidth, sourceHeight);
+}
+
+// The CD back laid on its side below the front: its frame shifted down by Y = D(130), each sum in the
+// order written for it.
+void DrawLaidBackCover(Graphics& page, double dotsPerMm, const Ref<Picture>& picture, int32_t sourceWidth,
+                       int32_t sourceHeight) {
+    const CoverRow& back = covers::kCdBack;
+    const int32_t m = back.margin;
+    const double mm = double(m), twoM = double(2 * m);
+    // Laid on its side: the cover's height runs across the page, its width down.
+    const double W = dotsPerMm * double(back.heightMm);
+    const double H = dotsPerMm * double(back.widthMm);
+    const double Y = dotsPerMm * kBackShiftMm;
+    page.DrawLine(0, Dots(Y + mm), Dots(W + twoM), Dots(Y + mm));
+    page.DrawLine(0, Dots(H + Y + mm), Dots(W + twoM), Dots(H + Y + mm));
+    page.DrawLine(m, Dots(Y), m, Dots(H + Y + twoM));
+    page.DrawLine(Dots(W + mm), Dots(Y), Dots(W + mm), Dots(H + twoM + Y));
+    page.DrawPicture(picture, m, Dots(Y + mm), Dots(W), Dots(H), 0, 0, sourceWidth, sourceHeight);
+}
+
+}  // namespace
+
+void PrintCover(Main& window, const CoverRow& cover) {
+    if (RuntimeStringCompare(window.*cover.path, "") == 0) return;
+    // The run's own copy: a new intake during the turn's yields does not change what this run prints.
+    const std::string path = window.*cover.path;
+    Ref<Picture> picture = ReadPicture(path);
+    picture = GraphicUtils::Rotate90(picture, false);
+    const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
+    const int32_t sourceHeight = picture->Height();
+    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
+    Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
+    if (!page) return;
+    const double dotsPerMm = DotsPerMm(*setup);
+    DrawCover(*page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture, sourceWidth,
+              sourceHeight);
+}
+
+void PrintBothCdCovers(Main& window) {
+    const CoverRow& front = covers::kCdFront;
+    if (RuntimeStringCompare(window.*front.path, "") == 0) return;
+    if (RuntimeStringCompare(window.*covers::kCdBack.path, "") == 0) return;
+    Ref<Picture> frontPicture = ReadPicture(window.*front.path);
+    const int32_t frontWidth = frontPicture->Width();
+    const int32_t frontHeight = frontPicture->Height();
+    Ref<Picture> backPicture = ReadPicture(window.*covers::kCdBack.path);
+    const int32_t backWidth = backPicture->Width();
+    const int32_t backHeight = backPicture->Height();
+    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
+    Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
+    if (!page) return;
+    const double dotsPerMm = DotsPerMm(*setup);
+    DrawCover(*page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture, frontWidth,
+              frontHeight);
+    DrawLaidBackCover(*page, dotsPerMm, backPicture, backWidth, backHeight);
+}
+
+}  // namespace printing

@@ -1,0 +1,99 @@
+// The page Graphics over a QPainter on a QPrinter: scaled from the page resolution onto the printer's
+// own, with one-dot lines and pictures sent at their full resolution.
+#include "framework/printer_page.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <stdexcept>
+
+#include "framework/painter_graphics.h"
+#include "framework/picture.h"
+#include "framework/printing.h"
+
+namespace {
+
+// The printer and the painter of one job; the painter is active from the start to the end of the job.
+struct PrintJob {
+    std::unique_ptr<QPrinter> printer;
+    QPainter painter;
+    double devicePixelsPerDot = 1.0;
+    int32_t widthDots = 0;
+    int32_t heightDots = 0;
+};
+
+std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
+    auto job = std::make_unique<PrintJob>();
+    job->printer = std::move(printer);
+    QPrinter& device = NonNil(job->printer, "the printer");
+    // The origin is the corner of the printable area: the printer's least margins, not Qt's default ones.
+    const QPageLayout layout = device.pageLayout();
+    device.setFullPage(false);
+    device.setPageMargins(layout.minimumMargins(), layout.units());
+    if (!job->painter.begin(&device)) {
+        const QString file = device.outputFileName();
+        throw std::runtime_error("The printer could not start the page" +
+                                 (file.isEmpty() ? std::string() : " (" + file.toStdString() + ")") + ".");
+    }
+    job->devicePixelsPerDot = double(device.resolution()) / PageResolution();
+    job->painter.scale(job->devicePixelsPerDot, job->devicePixelsPerDot);
+    job->widthDots = int32_t(device.width() / job->devicePixelsPerDot);
+    job->heightDots = int32_t(device.height() / job->devicePixelsPerDot);
+    return job;
+}
+
+class PrinterPage final : public PainterGraphics {
+  public:
+    explicit PrinterPage(std::unique_ptr<PrintJob> job)
+        : PainterGraphics(&job->painter, job->widthDots, job->heightDots), job_(std::move(job)) {}
+    // Ending the painter ends the job: the page goes to the printer, or the PDF file is complete.
+    ~PrinterPage() override { job_->painter.end(); }
+
+    void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width, int32_t height,
+                     int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) override {
+        const Picture& source = NonNil(picture, "picture");
+        if (width == kPictureOwnSize) width = source.Width();
+        if (height == kPictureOwnSize) height = source.Height();
+        if (sourceWidth == kPictureOwnSize) sourceWidth = source.Width();
+        if (sourceHeight == kPictureOwnSize) sourceHeight = source.Height();
+        if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
+        // The printer gets every source pixel and scales on paper; nothing is scaled down before.
+        Paint([&](QPainter& painter) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(QRectF(x, y, width, height), source.Image(),
+                              QRectF(sourceX, sourceY, sourceWidth, sourceHeight));
+        });
+    }
+
+  protected:
+    // One dot of the page resolution wide on paper. A non-cosmetic pen of width 1 would be drawn as a
+    // hairline by the PDF engine, so the width is given in device pixels.
+    QPen LinePen() const override {
+        QPen pen(QColor::fromRgba(ForeColor().value), job_->devicePixelsPerDot);
+        pen.setCosmetic(true);
+        return pen;
+    }
+
+  private:
+    std::unique_ptr<PrintJob> job_;
+};
+
+}  // namespace
+
+Ref<Graphics> NewPrinterPage(std::unique_ptr<QPrinter> printer) {
+    return std::make_shared<PrinterPage>(StartJob(std::move(printer)));
+}
+
+std::unique_ptr<QPrinter> NewPdfPrinter(const std::string& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+Ref<Graphics> NewPdfPage(const std::string& path) {
+    return NewPrinterPage(NewPdfPrinter(path));
+}
