@@ -4,6 +4,7 @@
 #include "framework/folder_item.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
+#include "framework/picture_decoder.h"
 #include "framework/printing.h"
 #include "framework/runtime_values.h"
 #include "picture/GraphicUtils.h"
@@ -19,11 +20,14 @@ int32_t Dots(double value) {
     return RuntimeCvtReal64ToSInt32(value);
 }
 
-// The picture of the file at `path`; raises NilObjectException naming the file and why when it fails.
+// The picture of the file at `path`, read in full now, before any dialog: a file that changes or goes
+// meanwhile does not change the page. Raises NilObjectException naming the file and why when it fails.
 Ref<Picture> ReadPicture(const std::string& path) {
     Ref<FolderItem> file = GetFolderItem(path, 0);
-    if (!file) throw NilObjectException("\"" + path + "\" cannot be used: it is not an absolute path.");
-    return intake::OpenPicture(*file);
+    if (!file) throw PictureFileFailure(path, "it is not an absolute path");
+    Ref<Picture> picture = intake::OpenPicture(*file);
+    picture->Load();
+    return picture;
 }
 
 // The page's dots per millimetre, from the setup's dots per inch.

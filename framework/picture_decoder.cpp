@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "framework/picture.h"
+#include "framework/pixel_memory.h"
 
 namespace {
 
@@ -69,6 +70,10 @@ class JpegFileSource : public PictureSource {
             reader.setScaledSize(scaled);
         }
         QImage image;
+        // A full decode goes straight into pixel memory of the layer's own, which big pictures take
+        // from huge pages; the reader fills an image of its size and format in place.
+        if (!scaled.isValid() && reader.size().isValid())
+            image = AllocateImage(reader.size().width(), reader.size().height(), QImage::Format_RGB32, 0);
         if (!reader.read(&image) || image.isNull())
             throw PictureFileFailure(path_.toStdString(), ReadError(reader));
         return image;

@@ -125,19 +125,23 @@ TEST_F(InsertTest, AChosenFileThatIsNoPictureIsReportedByNameAndChangesNothing) 
 
 TEST_F(InsertTest, TheRealDialogOffersTheKnownTypesAndGivesTheChosenFileOrNil) {
     QStringList offered;
-    // Answers the dialog once it is up (polled, so a slow start does not miss it; gives up after 5 s).
+    // Answers the dialog once it is up. Polled, so a slow start does not miss it; after 5 s the dialog is
+    // cancelled, so that a fault fails the test instead of hanging it.
     auto answer = [&](const char* name) {
         auto* timer = new QTimer;
         auto tries = std::make_shared<int>(0);
         QObject::connect(timer, &QTimer::timeout, timer, [&, name, timer, tries] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                if (++*tries > 500) timer->deleteLater();
-                return;
-            }
+            QFileDialog* dialog = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<QFileDialog*>(widget); shown && shown->isVisible())
+                    dialog = shown;
+            const bool givingUp = ++*tries > 500;
+            if (!dialog && !givingUp) return;
             timer->deleteLater();
+            if (!dialog) return;
             offered = dialog->nameFilters();
-            if (!name) return dialog->reject();
+            if (!name || givingUp) return dialog->reject();  // a dialog that stays up is cancelled
+            dialog->selectNameFilter(offered.last());
             dialog->selectFile(Path(name));
             static_cast<QDialog*>(dialog)->accept();
         });

@@ -3,6 +3,9 @@
 // and prints that stay what they were while their turn yields.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
+
 #include "editor/covers.h"
 #include "editor/intake.h"
 #include "framework/background_task.h"
@@ -80,6 +83,28 @@ TEST_F(PrintButtonsTest, PrintBothDrawsTheUnturnedFrontThenTheBackLaidBelowIt) {
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[1]->calls, BothCalls(60, 40, 60, 40));
     EXPECT_NE(pages[1]->pictures.at(0), pages[1]->pictures.at(1));
+}
+
+TEST_F(PrintButtonsTest, PhotosAreReadInFullBeforeTheDialogSoRemovingThemMeanwhileChangesNothing) {
+    auto main = Main::Instance();
+    for (const char* name : {"front.jpg", "back.jpg"}) {
+        QImage photo(64, 48, QImage::Format_RGB32);
+        photo.fill(Qt::darkCyan);
+        ASSERT_TRUE(photo.save(QString::fromStdString(PathOf(name)), "JPEG"));
+    }
+    main->filenaamCDFront = PathOf("front.jpg");
+    main->filenaamCDBack = PathOf("back.jpg");
+    auto confirm = Services().printDialog;
+    Services().printDialog = [&](const Ref<PrinterSetup>& setup) {
+        QFile::remove(QString::fromStdString(PathOf("front.jpg")));
+        QFile::remove(QString::fromStdString(PathOf("back.jpg")));
+        return confirm(setup);
+    };
+    Click(main, "btnCdBoth");
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0]->calls, BothCalls(64, 48, 64, 48));
+    for (const auto& picture : pages[0]->pictures) EXPECT_EQ(picture->Image().pixelColor(5, 5).blue() > 100, true);
+    EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(PrintButtonsTest, ACoverWithoutFileOrACancelledDialogPrintsNothingAndSaysNothing) {
