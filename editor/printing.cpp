@@ -67,6 +67,19 @@ void DrawLaidBackCover(Graphics& page, double dotsPerMm, const Ref<Picture>& pic
     page.DrawPicture(picture, m, Dots(Y + mm), Dots(W), Dots(H), 0, 0, sourceWidth, sourceHeight);
 }
 
+// A fresh printer setup and the print dialog: the page, nil when the user cancels, and its dots per
+// millimetre, read from the setup after the dialog.
+struct Page {
+    Ref<Graphics> graphics;
+    double dotsPerMm = 0;
+};
+Page AskForPage(Main& window) {
+    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
+    Page page{OpenPrinterDialog(nullptr, nullptr)};
+    if (page.graphics) page.dotsPerMm = DotsPerMm(*setup);
+    return page;
+}
+
 }  // namespace
 
 void PrintCover(Main& window, const CoverRow& cover) {
@@ -77,12 +90,10 @@ void PrintCover(Main& window, const CoverRow& cover) {
     picture = GraphicUtils::Rotate90(picture, false);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
-    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
-    Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
-    if (!page) return;
-    const double dotsPerMm = DotsPerMm(*setup);
-    DrawCover(*page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture, sourceWidth,
-              sourceHeight);
+    const Page page = AskForPage(window);
+    if (!page.graphics) return;
+    DrawCover(*page.graphics, page.dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
+              sourceWidth, sourceHeight);
 }
 
 void PrintBothCdCovers(Main& window) {
@@ -95,13 +106,11 @@ void PrintBothCdCovers(Main& window) {
     Ref<Picture> backPicture = ReadPicture(window.*covers::kCdBack.path);
     const int32_t backWidth = backPicture->Width();
     const int32_t backHeight = backPicture->Height();
-    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
-    Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
-    if (!page) return;
-    const double dotsPerMm = DotsPerMm(*setup);
-    DrawCover(*page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture, frontWidth,
-              frontHeight);
-    DrawLaidBackCover(*page, dotsPerMm, backPicture, backWidth, backHeight);
+    const Page page = AskForPage(window);
+    if (!page.graphics) return;
+    DrawCover(*page.graphics, page.dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
+              frontWidth, frontHeight);
+    DrawLaidBackCover(*page.graphics, page.dotsPerMm, backPicture, backWidth, backHeight);
 }
 
 }  // namespace printing

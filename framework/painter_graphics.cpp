@@ -50,15 +50,20 @@ void PainterGraphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t heig
     });
 }
 
-void PainterGraphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width,
-                                  int32_t height, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
-                                  int32_t sourceHeight) {
-    const Picture& source = NonNil(picture, "picture");
+bool PainterGraphics::ResolveSizes(const Picture& source, int32_t& width, int32_t& height,
+                                   int32_t& sourceWidth, int32_t& sourceHeight) {
     if (width == kPictureOwnSize) width = source.Width();
     if (height == kPictureOwnSize) height = source.Height();
     if (sourceWidth == kPictureOwnSize) sourceWidth = source.Width();
     if (sourceHeight == kPictureOwnSize) sourceHeight = source.Height();
-    if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
+    return width > 0 && height > 0 && sourceWidth > 0 && sourceHeight > 0;
+}
+
+void PainterGraphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width,
+                                  int32_t height, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
+                                  int32_t sourceHeight) {
+    const Picture& source = NonNil(picture, "picture");
+    if (!ResolveSizes(source, width, height, sourceWidth, sourceHeight)) return;
 
     const QRect from(sourceX, sourceY, sourceWidth, sourceHeight);
     const bool whole = from == QRect(0, 0, source.Width(), source.Height());

@@ -25,6 +25,10 @@ class PainterGraphics : public Graphics {
     void SetPixel(int32_t x, int32_t y, Color color) override;
 
   protected:
+    // Puts the picture's own size in place of kPictureOwnSize; false when nothing is left to draw.
+    static bool ResolveSizes(const Picture& source, int32_t& width, int32_t& height, int32_t& sourceWidth,
+                             int32_t& sourceHeight);
+
     // For subclasses that open a painter for each drawing call and override Paint.
     PainterGraphics(int32_t width, int32_t height) : PainterGraphics(nullptr, width, height) {}
 

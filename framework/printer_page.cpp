@@ -54,11 +54,7 @@ class PrinterPage final : public PainterGraphics {
     void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width, int32_t height,
                      int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) override {
         const Picture& source = NonNil(picture, "picture");
-        if (width == kPictureOwnSize) width = source.Width();
-        if (height == kPictureOwnSize) height = source.Height();
-        if (sourceWidth == kPictureOwnSize) sourceWidth = source.Width();
-        if (sourceHeight == kPictureOwnSize) sourceHeight = source.Height();
-        if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
+        if (!ResolveSizes(source, width, height, sourceWidth, sourceHeight)) return;
         // The printer gets every source pixel and scales on paper; nothing is scaled down before.
         Paint([&](QPainter& painter) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
