@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include "framework/real_dialogs.h"
@@ -15,6 +17,15 @@ void ShowFailureBox(const std::string& message) {
     box.exec();
 }
 
+// Inside the event loop the box opens once the failed event is over, so that a drop, for one, ends at
+// once for the program it came from; outside it (a failed start-up) the box shows now.
+void ReportFailure(const std::string& message) {
+    if (QThread::currentThread()->loopLevel() > 0)
+        QTimer::singleShot(0, qApp, [message] { ShowFailureBox(message); });
+    else
+        ShowFailureBox(message);
+}
+
 void OpenInBrowser(const std::string& url) {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
@@ -24,7 +35,7 @@ PlatformServices RealServices() {
     services.openFileDialog = ShowOpenFileDialog;
     services.printDialog = ShowPrintDialog;
     services.showUrl = OpenInBrowser;
-    services.reportFailure = ShowFailureBox;
+    services.reportFailure = ReportFailure;
     return services;
 }
 
