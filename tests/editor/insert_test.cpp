@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -125,24 +126,36 @@ TEST_F(InsertTest, AChosenFileThatIsNoPictureIsReportedByNameAndChangesNothing) 
 
 TEST_F(InsertTest, TheRealDialogOffersTheKnownTypesAndGivesTheChosenFileOrNil) {
     QStringList offered;
-    // Answers the dialog once it is up. Polled, so a slow start does not miss it; after 5 s the dialog is
-    // cancelled, so that a fault fails the test instead of hanging it.
+    // Answers the dialog once it is up: polled, and tried again on each tick until the dialog has closed,
+    // since it may not take a file before it has settled; after 5 s it is cancelled, so that a fault fails
+    // the test instead of hanging it.
     auto answer = [&](const char* name) {
         auto* timer = new QTimer;
         auto tries = std::make_shared<int>(0);
-        QObject::connect(timer, &QTimer::timeout, timer, [&, name, timer, tries] {
+        auto found = std::make_shared<bool>(false);
+        QObject::connect(timer, &QTimer::timeout, timer, [&, name, timer, tries, found] {
             QFileDialog* dialog = nullptr;
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* shown = qobject_cast<QFileDialog*>(widget); shown && shown->isVisible())
                     dialog = shown;
             const bool givingUp = ++*tries > 500;
-            if (!dialog && !givingUp) return;
-            timer->deleteLater();
-            if (!dialog) return;
-            offered = dialog->nameFilters();
-            if (!name || givingUp) return dialog->reject();  // a dialog that stays up is cancelled
+            if (!dialog) {
+                if (givingUp) timer->deleteLater();
+                return;
+            }
+            if (!*found) {
+                *found = true;
+                offered = dialog->nameFilters();
+                QObject::connect(dialog, &QDialog::finished, timer, [timer] {
+                    timer->stop();
+                    timer->deleteLater();
+                });
+            }
+            if (!name || givingUp) return dialog->reject();
             dialog->selectNameFilter(offered.last());
             dialog->selectFile(Path(name));
+            // With the focus in the name field the dialog leaves its text alone; type the name then.
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(Path(name));
             static_cast<QDialog*>(dialog)->accept();
         });
         timer->start(10);
