@@ -1,8 +1,5 @@
 #include "print_support.h"
 
-#include <QFile>
-#include <QImage>
-
 #include "framework/printing.h"
 #include "framework/services.h"
 
@@ -10,10 +7,7 @@ namespace {
 
 std::string Text(const char* kind, std::initializer_list<int32_t> values) {
     std::string text = kind;
-    for (int32_t v : values) {
-        text += ' ';
-        text += std::to_string(v);
-    }
+    for (int32_t v : values) text += ' ' + std::to_string(v);
     return text;
 }
 
@@ -56,33 +50,6 @@ void PrintTest::TearDown() {
     FrameworkTest::TearDown();
 }
 
-std::string PrintTest::PathOf(const std::string& name) const {
-    return dir.filePath(QString::fromStdString(name)).toStdString();
-}
-
-std::string PrintTest::WritePicture(const std::string& name, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(qRgb(128, 128, 128));
-    image.setPixel(0, 0, kTopLeft.value);
-    image.setPixel(width - 1, 0, kTopRight.value);
-    image.setPixel(0, height - 1, kBottomLeft.value);
-    const std::string path = PathOf(name);
-    EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
-    return path;
-}
-
-std::string PrintTest::WriteJunk(const std::string& name) {
-    const std::string path = PathOf(name);
-    QFile file(QString::fromStdString(path));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("no picture here");
-    return path;
-}
-
-void PrintTest::Click(const Ref<Main>& window, const char* button) {
-    window->Control<PushButton>(button)->Push();
-}
-
 std::vector<std::string> DvdCalls(int width, int height) {
     return {"line 0 5 1840 5", "line 0 2735 1840 2735", "line 5 0 5 2740", "line 1835 0 1835 2740",
             PictureCall(5, 5, 1830, 2730, width, height)};
@@ -100,10 +67,8 @@ std::vector<std::string> CdBackCalls(int width, int height) {
 
 std::vector<std::string> BothCalls(int frontWidth, int frontHeight, int backWidth, int backHeight) {
     std::vector<std::string> calls = CdFrontCalls(frontWidth, frontHeight);
-    for (const std::string& call :
-         {std::string("line 0 1310 1520 1310"), std::string("line 0 2480 1520 2480"),
-          std::string("line 10 1300 10 2490"), std::string("line 1510 1300 1510 2490"),
-          PictureCall(10, 1310, 1500, 1170, backWidth, backHeight)})
-        calls.push_back(call);
+    calls.insert(calls.end(),
+                 {"line 0 1310 1520 1310", "line 0 2480 1520 2480", "line 10 1300 10 2490",
+                  "line 1510 1300 1510 2490", PictureCall(10, 1310, 1500, 1170, backWidth, backHeight)});
     return calls;
 }

@@ -1,5 +1,5 @@
-// Shared helpers of the print tests: picture files in a temporary folder, a page that records its drawing
-// calls, and a fixture that prints at 254 dots per inch (10 dots a millimetre) into such pages.
+// Shared helpers of the print tests: a page that records its drawing calls, a fixture that prints at 254
+// dots per inch (10 dots a millimetre) into such pages, and the calls each cover should make there.
 #pragma once
 
 #include <QTemporaryDir>
@@ -8,9 +8,10 @@
 
 #include "editor/Main.h"
 #include "framework/graphics.h"
+#include "picture_files.h"
 #include "support.h"
 
-// The file's colours: red, green and blue corners (top-left, top-right, bottom-left), grey elsewhere.
+// The colours of Corners(): red, green and blue at top-left, top-right and bottom-left.
 constexpr Color kTopLeft = RGB(255, 0, 0), kTopRight = RGB(0, 255, 0), kBottomLeft = RGB(0, 0, 255);
 
 // A page that keeps its calls as text: "line x1 y1 x2 y2" and "picture x y w h / sx sy sw sh".
@@ -34,12 +35,14 @@ class PrintTest : public FrameworkTest {
     void SetUp() override;
     void TearDown() override;
 
-    // A BMP file of `width` x `height` in the temporary folder with the corner colours above.
-    std::string WritePicture(const std::string& name, int width, int height);
-    // A file that holds no picture.
-    std::string WriteJunk(const std::string& name);
-    std::string PathOf(const std::string& name) const;
-    void Click(const Ref<Main>& window, const char* button);
+    // A BMP of Corners(width, height) in the temporary folder.
+    std::string WritePicture(const std::string& name, int width, int height) {
+        return WriteImage(dir, QString::fromStdString(name), Corners(width, height), "BMP");
+    }
+    std::string PathOf(const std::string& name) const {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
+    void Click(const Ref<Main>& window, const char* button) { window->Control<PushButton>(button)->Push(); }
 
     QTemporaryDir dir;
     int dialogs = 0;  // times the print dialog was shown
