@@ -9,7 +9,6 @@
 #include "framework/background_task.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
-#include "framework/rgb_surface.h"
 
 namespace {
 
@@ -45,8 +44,7 @@ Ref<Picture> Patterned(int32_t width, int32_t height, int32_t depth, uint32_t se
 // Checks every pixel of `turned` against the source's, by the mapping told from the new picture's side.
 void ExpectTurned(const Grid& source, const Ref<Picture>& turned, bool counterClockwise) {
     const int32_t h = int32_t(source.size()), w = h ? int32_t(source[0].size()) : 0;
-    ASSERT_EQ(turned->Width(), h);
-    ASSERT_EQ(turned->Height(), w);
+    ASSERT_EQ(std::pair(turned->Width(), turned->Height()), std::pair(h, w));
     const Grid got = Pixels(turned);
     for (int32_t y = 0; y < w; ++y)
         for (int32_t x = 0; x < h; ++x) {
@@ -94,21 +92,12 @@ TEST(Rotate90, EveryPixelLandsInItsPlaceAtEveryDepthAndSize) {
 
 TEST(Rotate90, BigPicturesLandInPlaceToo) {
     // Big enough that the turn writes past the caches; the odd height gives a short first block.
+    Ref<Picture> source = Patterned(1203, 1801, 32);
+    const Grid pixels = Pixels(source);
     for (bool ccw : {false, true}) {
-        Ref<Picture> source = NewPicture(1203, 1801, 32);
-        Ref<RGBSurface> in = source->RGBSurface();
-        for (int32_t y = 0; y < 1801; ++y)
-            for (int32_t x = 0; x < 1203; ++x) in->SetPixel(x, y, Color{uint32_t(y << 12 | x)});
         YieldCounter yields;
-        Ref<Picture> turned = GraphicUtils::Rotate90(source, ccw);
+        ExpectTurned(pixels, GraphicUtils::Rotate90(source, ccw), ccw);
         EXPECT_EQ(yields.count, 1801);
-        ASSERT_EQ(std::pair(turned->Width(), turned->Height()), std::pair(1801, 1203));
-        Ref<RGBSurface> out = turned->RGBSurface();
-        for (int32_t y = 0; y < 1203; ++y)
-            for (int32_t x = 0; x < 1801; ++x) {
-                const Color want = ccw ? in->Pixel(1202 - y, x) : in->Pixel(y, 1800 - x);
-                ASSERT_EQ(out->Pixel(x, y), want) << x << "," << y << (ccw ? " ccw" : " cw");
-            }
     }
 }
 
