@@ -27,10 +27,9 @@ TEST(Picture, NewPictureIsWhiteWithItsSettingsOrNilWhenItCannotBeMade) {
         Ref<RGBSurface> surface = picture->RGBSurface();
         EXPECT_EQ(surface ? surface->BytesPerPixel() : 0, depth == 16 ? 2 : depth == 32 ? 4 : 0);
     }
-    EXPECT_FALSE(NewPicture(-1, 3, 32));
-    EXPECT_FALSE(NewPicture(3, -1, 32));
-    EXPECT_FALSE(NewPicture(3, 3, 12));
-    EXPECT_FALSE(NewPicture(3, 3, 0));
+    for (auto [w, h, depth] :
+         {std::tuple(-1, 3, 32), std::tuple(3, -1, 32), std::tuple(3, 3, 12), std::tuple(3, 3, 0)})
+        EXPECT_FALSE(NewPicture(w, h, depth)) << w << "x" << h << "x" << depth;
     Ref<Picture> empty = NewPicture(0, 7, 32);
     ASSERT_TRUE(empty);
     EXPECT_EQ(std::pair(empty->Width(), empty->Height()), std::pair(0, 7));
@@ -125,8 +124,8 @@ TEST(Picture, MaskIsMadeOnlyWhenAskedThenKeptAndMustMatchItsSize) {
     EXPECT_EQ(existing, mask);
     UnlockObjectReference(existing);
     EXPECT_FALSE(existing);
-    EXPECT_EQ(NewPicture(3, 3, 1)->Mask(true)->Graphics()->Pixel(0, 0), kBlack);
-    EXPECT_EQ(NewPicture(3, 3, 8)->Mask(true)->Graphics()->Pixel(2, 2), kBlack);
+    for (int32_t depth : {1, 8})
+        EXPECT_EQ(NewPicture(3, 3, depth)->Mask(true)->Graphics()->Pixel(2, 2), kBlack);
     EXPECT_THROW(GetExistingPictureMask(nullptr, false), NilObjectException);
 
     EXPECT_THROW(picture->SetMask(NewPicture(3, 4, 32)), std::invalid_argument);
@@ -138,14 +137,12 @@ TEST(Picture, MaskIsMadeOnlyWhenAskedThenKeptAndMustMatchItsSize) {
 TEST(Picture, WrapsImagesByTheirFormats) {
     QImage indexed(2, 2, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(10, 20, 30), qRgb(40, 50, 60)});
-    indexed.fill(1);
-    EXPECT_EQ(Picture(indexed).Depth(), 8);
-    EXPECT_EQ(Picture(indexed).Image().colorTable().size(), 2);
+    EXPECT_EQ(std::pair(Picture(indexed).Depth(), Picture(indexed).Image().colorTable().size()),
+              std::pair(8, qsizetype(2)));
     EXPECT_EQ(Picture(QImage(3, 1, QImage::Format_RGB16)).Depth(), 16);
     EXPECT_EQ(Picture(QImage(3, 1, QImage::Format_RGB888)).Depth(), 24);
     const Picture fromArgb(QImage(3, 1, QImage::Format_ARGB32));
-    EXPECT_EQ(fromArgb.Depth(), 32);
-    EXPECT_EQ(fromArgb.Image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(std::pair(fromArgb.Depth(), fromArgb.Image().format()), std::pair(32, QImage::Format_RGB32));
     EXPECT_EQ(Picture(QImage()).Width(), 0);
 }
 
