@@ -1,5 +1,7 @@
-// Picture files for tests, made with Qt in a temporary folder: four coloured quarters, or raw bytes.
+// Picture files for tests, made with Qt in a temporary folder, and a loose colour comparison.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QColor>
 #include <QFile>
@@ -12,26 +14,42 @@
 inline QImage Quadrants(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
-    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
-    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
-    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
-    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
+    const int left = width / 2, top = height / 2;
+    painter.fillRect(0, 0, left, top, Qt::red);
+    painter.fillRect(left, 0, width - left, top, Qt::green);
+    painter.fillRect(0, top, left, height - top, Qt::blue);
+    painter.fillRect(left, top, width - left, height - top, Qt::yellow);
     return image;
 }
 
-// Writes the quarters as a file of the given format ("JPEG", "BMP", "PNG"); returns its path.
+// Grey with one red, green and blue corner pixel (top-left, top-right, bottom-left): where they land
+// tells whether and how a picture was turned.
+inline QImage Corners(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(qRgb(128, 128, 128));
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(width - 1, 0, qRgb(0, 255, 0));
+    image.setPixel(0, height - 1, qRgb(0, 0, 255));
+    return image;
+}
+
+// Saves `image` in `dir` in the given format ("JPEG", "BMP", "PNG"); returns its path.
+inline std::string WriteImage(const QTemporaryDir& dir, const QString& name, const QImage& image,
+                              const char* format) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path, format, 95)) << path.toStdString();
+    return path.toStdString();
+}
+
 inline std::string WriteQuadrants(const QTemporaryDir& dir, const QString& name, const char* format,
                                   int width = 100, int height = 50) {
-    const QString path = dir.filePath(name);
-    Quadrants(width, height).save(path, format, 95);
-    return path.toStdString();
+    return WriteImage(dir, name, Quadrants(width, height), format);
 }
 
 inline std::string WriteBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
     QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     return path.toStdString();
 }
 

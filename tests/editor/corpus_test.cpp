@@ -2,24 +2,19 @@
 // reason that names it, and a refusal changes nothing.
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QImage>
 
-#include "editor/intake.h"
-#include "framework/picture.h"
-#include "support.h"
+#include "cover_support.h"
 
 namespace {
 
 const QString kCorpus = QStringLiteral(KAVRELLO_SOURCE_DIR "/../shared/corpus");
 
-class CorpusTest : public FrameworkTest {
+class CorpusTest : public CoverTest {
   protected:
     void SetUp() override {
-        FrameworkTest::SetUp();
+        CoverTest::SetUp();
         if (!QFileInfo(kCorpus).isDir()) GTEST_SKIP() << "no picture corpus at " << kCorpus.toStdString();
-        window = Main::Instance();
     }
-    Ref<Main> window;
 };
 
 TEST_F(CorpusTest, EveryFileLoadsOrIsRefusedByNameWithTheCoverUnchanged) {
@@ -29,20 +24,20 @@ TEST_F(CorpusTest, EveryFileLoadsOrIsRefusedByNameWithTheCoverUnchanged) {
         const QFileInfo file(files.next());
         if (file.suffix() == "tsv" || file.suffix() == "md" || file.suffix() == "sh") continue;
         SCOPED_TRACE(file.filePath().toStdString());
-        const Ref<Picture> before = window->picdvd;
-        const std::string pathBefore = window->filenaamDVD;
+        const Ref<Picture> before = main->picdvd;
+        const std::string pathBefore = main->filenaamDVD;
         try {
-            intake::LoadCover(*window, covers::kDvd, GetFolderItem(file.absoluteFilePath().toStdString()));
+            Load(covers::kDvd, file.absoluteFilePath().toStdString());
             ++loaded;
-            ASSERT_TRUE(window->picdvd);
-            EXPECT_EQ(window->picdvd->Width(), 467);
-            EXPECT_EQ(window->filenaamDVD, file.absoluteFilePath().toStdString());
+            ASSERT_TRUE(main->picdvd);
+            EXPECT_EQ(main->picdvd->Width(), 467);
+            EXPECT_EQ(main->filenaamDVD, file.absoluteFilePath().toStdString());
         } catch (const NilObjectException& refusal) {
             ++refused;
             EXPECT_NE(std::string(refusal.what()).find(file.fileName().toStdString()), std::string::npos)
                 << refusal.what();
-            EXPECT_EQ(window->picdvd, before);
-            EXPECT_EQ(window->filenaamDVD, pathBefore);
+            EXPECT_EQ(main->picdvd, before);
+            EXPECT_EQ(main->filenaamDVD, pathBefore);
         }
     }
     EXPECT_GT(loaded, 50);
@@ -57,8 +52,8 @@ TEST_F(CorpusTest, BombsAreRefusedAsTooLargeAndPhotosStandUpright) {
     }
     // The same upright picture stored in four orientations gives the same preview.
     auto previewOf = [&](const char* name) {
-        intake::LoadCover(*window, covers::kDvd, GetFolderItem((kCorpus + "/jpeg/" + name).toStdString()));
-        return window->picdvd->Image().convertToFormat(QImage::Format_Grayscale8);
+        Load(covers::kDvd, (kCorpus + "/jpeg/" + name).toStdString());
+        return main->picdvd->Image().convertToFormat(QImage::Format_Grayscale8);
     };
     const QImage upright = previewOf("exif-Landscape_1.jpg");
     for (const char* turned : {"exif-Landscape_3.jpg", "exif-Landscape_6.jpg", "exif-Landscape_8.jpg"}) {
@@ -72,8 +67,7 @@ TEST_F(CorpusTest, BombsAreRefusedAsTooLargeAndPhotosStandUpright) {
     }
     auto sixth = FolderItem((kCorpus + "/jpeg/exif-Landscape_6.jpg").toStdString()).OpenAsPicture();
     ASSERT_TRUE(sixth);
-    EXPECT_EQ(sixth->Width(), 1800);
-    EXPECT_EQ(sixth->Height(), 1200);
+    EXPECT_EQ(std::pair(sixth->Width(), sixth->Height()), std::pair(1800, 1200));
     EXPECT_EQ(sixth->Image().width(), 1800) << "the full decode agrees with the header";
 }
 

@@ -1,32 +1,27 @@
-#include "editor/intake.h"
-
+// Pictures taken in by the canvases: drags and drops of files, the previews they make, how the canvases
+// paint them and how Rotate turns them.
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 
+#include "cover_support.h"
 #include "framework/graphics.h"
-#include "framework/picture.h"
-#include "picture_files.h"
-#include "support.h"
 
 namespace {
 
-class IntakeTest : public FrameworkTest {
+class IntakeTest : public CoverTest {
   protected:
     void SetUp() override {
-        FrameworkTest::SetUp();
+        CoverTest::SetUp();
         FileTypes1::Initialize();
-        window = Main::Instance();
         jpeg = WriteQuadrants(dir, "photo.jpg", "JPEG");
     }
 
     // Drags `data` onto the canvas as a file manager would; true when the canvas accepted the drag.
     bool Drag(const CoverRow& cover, QMimeData& data) {
-        QWidget* canvas = window->Control<Canvas>(cover.canvas)->Widget();
+        QWidget* canvas = main->Control<Canvas>(cover.canvas)->Widget();
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas, &enter);
         if (!enter.isAccepted()) return false;
@@ -41,43 +36,70 @@ class IntakeTest : public FrameworkTest {
         data.setUrls(urls);
         return Drag(cover, data);
     }
-
     QColor PreviewPixel(const CoverRow& cover, int x, int y) {
-        return QColor::fromRgb((window.get()->*cover.preview)->Graphics()->Pixel(x, y).value);
+        return QColor::fromRgb(Preview(cover)->Graphics()->Pixel(x, y).value);
     }
-    bool HintVisible(const CoverRow& cover) {
-        return window->Control<StaticText>(cover.hintLabel)->Visible();
-    }
-    std::string NameLabel(const CoverRow& cover) {
-        return window->Control<StaticText>(cover.nameLabel)->Text();
+    // The canvas as it paints itself, its page brought forward.
+    QImage Shot(const CoverRow& cover) {
+        SetPage(cover.page);
+        return main->Control<Canvas>(cover.canvas)->Widget()->grab().toImage();
     }
 
-    QTemporaryDir dir;
-    Ref<Main> window;
     std::string jpeg;
 };
 
-TEST_F(IntakeTest, DroppedJpegFillsEachCanvasWithAStretchedPreview) {
-    for (const CoverRow* cover : {&covers::kCdFront, &covers::kCdBack, &covers::kDvd}) {
+TEST_F(IntakeTest, ADroppedJpegFillsEachCanvasWithAStretchedPreviewThatTurnsAndPaintsOverTheFrame) {
+    for (const CoverRow* cover : kCovers) {
         SCOPED_TRACE(cover->title);
+        // Empty: Rotate does nothing, and the canvas shows a black frame along its edges.
+        Push(cover->rotateButton);
+        EXPECT_EQ(Preview(*cover), nullptr);
+        QImage shot = Shot(*cover);
+        const int w = shot.width(), h = shot.height();
+        for (QPoint p : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+            EXPECT_EQ(shot.pixelColor(p), QColor(Qt::black)) << p.x() << "," << p.y();
+        EXPECT_NE(shot.pixelColor(w / 2, h / 2), QColor(Qt::black));
+
         ASSERT_TRUE(DropFiles(*cover, {jpeg}));
-        const Ref<Picture>& preview = window.get()->*cover->preview;
-        ASSERT_TRUE(preview);
-        auto canvas = window->Control<Canvas>(cover->canvas);
-        EXPECT_EQ(preview->Width(), canvas->Width());
-        EXPECT_EQ(preview->Height(), canvas->Height());
-        EXPECT_EQ(preview->Depth(), 32);
-        const int w = preview->Width(), h = preview->Height();
+        ASSERT_TRUE(Preview(*cover));
+        auto canvas = main->Control<Canvas>(cover->canvas);
+        EXPECT_EQ(std::tuple(Preview(*cover)->Width(), Preview(*cover)->Height(), Preview(*cover)->Depth()),
+                  std::tuple(canvas->Width(), canvas->Height(), 32));
         EXPECT_TRUE(Near(PreviewPixel(*cover, 3, 3), Qt::red));
         EXPECT_TRUE(Near(PreviewPixel(*cover, w - 4, 3), Qt::green));
         EXPECT_TRUE(Near(PreviewPixel(*cover, 3, h - 4), Qt::blue));
         EXPECT_TRUE(Near(PreviewPixel(*cover, w - 4, h - 4), Qt::yellow));
         EXPECT_TRUE(Near(PreviewPixel(*cover, w / 2 - 8, h / 2 - 8), Qt::red)) << "stretched, not centred";
-        EXPECT_EQ(window.get()->*cover->path, jpeg);
+        EXPECT_EQ(FileOf(*cover), jpeg);
         EXPECT_EQ(NameLabel(*cover), "photo.jpg");
-        EXPECT_FALSE(HintVisible(*cover));
+        EXPECT_FALSE(HintShown(*cover));
+        shot = Shot(*cover);
+        EXPECT_TRUE(Near(shot.pixelColor(0, 0), Qt::red)) << "the preview lies over the frame";
+        EXPECT_TRUE(Near(shot.pixelColor(w - 1, h - 1), Qt::yellow));
+
+        // Each turn swaps the preview's sides; four give it back, and the file stays.
+        const QImage original = Preview(*cover)->Image();
+        for (int turn = 1; turn <= 4; ++turn) {
+            Push(cover->rotateButton);
+            EXPECT_EQ(std::pair(Preview(*cover)->Width(), Preview(*cover)->Height()),
+                      turn % 2 ? std::pair(h, w) : std::pair(w, h));
+        }
+        EXPECT_EQ(Preview(*cover)->Image(), original);
+        EXPECT_EQ(FileOf(*cover), jpeg);
     }
     EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(IntakeTest, ATurnedPreviewLeavesTheFrameShowingBesideIt) {
+    Load(covers::kCdBack, WriteQuadrants(dir, "q.bmp", "BMP", 60, 40));
+    Push("btnRotateCdBack");
+    const QImage shot = Shot(covers::kCdBack);
+    // Turned clockwise: the picture's bottom-left (blue) is now top-left; its lower part hangs below.
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(shot.pixelColor(239, 0), QColor(Qt::red));
+    EXPECT_EQ(shot.pixelColor(328, 120), QColor(Qt::black)) << "the frame shows in the strip on the right";
+    EXPECT_EQ(shot.pixelColor(300, 0), QColor(Qt::black));
+    EXPECT_NE(shot.pixelColor(300, 120), QColor(Qt::black));
 }
 
 TEST_F(IntakeTest, CanvasTakesJpegAndBmpFilesButRefusesPngAtTheDrag) {
@@ -93,53 +115,49 @@ TEST_F(IntakeTest, CanvasTakesJpegAndBmpFilesButRefusesPngAtTheDrag) {
     EXPECT_EQ(NameLabel(covers::kCdBack), "photo.jpg");
 }
 
-TEST_F(IntakeTest, PictureDataWithoutAFileIsReportedAndChangesNothing) {
+TEST_F(IntakeTest, PictureDataWithoutAFileOrAFileThatIsNoPictureIsReportedAndChangesNothing) {
     QMimeData data;
     data.setImageData(Quadrants(10, 10));
     EXPECT_TRUE(Drag(covers::kDvd, data)) << "picture data is taken at the drag";
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("no file"), std::string::npos) << reports[0];
-    EXPECT_TRUE(HintVisible(covers::kDvd));
-    EXPECT_EQ(window->picdvd, nullptr);
-    EXPECT_EQ(window->filenaamDVD, "");
-    EXPECT_EQ(NameLabel(covers::kDvd), "");
-}
+    EXPECT_TRUE(HintShown(covers::kDvd));
+    EXPECT_EQ(main->picdvd, nullptr);
+    EXPECT_EQ(main->filenaamDVD + NameLabel(covers::kDvd), "");
 
-TEST_F(IntakeTest, AFileThatIsNoPictureLeavesALoadedCoverAsItWas) {
     ASSERT_TRUE(DropFiles(covers::kCdFront, {jpeg}));
-    const Ref<Picture> before = window->piccdFront;
+    const Ref<Picture> before = main->piccdFront;
     const std::string text = WriteBytes(dir, "notes.jpg", "these are not the pixels you are looking for");
     const std::string cut = WriteBytes(dir, "cut.jpg", QByteArray::fromHex("ffd8ffe000104a464946"));
-    for (const std::string& bad : {text, cut}) {
+    for (const char* bad : {"notes.jpg", "cut.jpg"}) {
         reports.clear();
-        EXPECT_TRUE(DropFiles(covers::kCdFront, {bad}));
+        EXPECT_TRUE(DropFiles(covers::kCdFront, {File(bad)}));
         ASSERT_EQ(reports.size(), 1u);
-        EXPECT_NE(reports[0].find(QFileInfo(QString::fromStdString(bad)).fileName().toStdString()),
-                  std::string::npos);
-        EXPECT_EQ(window->piccdFront, before);
-        EXPECT_EQ(window->filenaamCDFront, jpeg);
+        EXPECT_NE(reports[0].find(bad), std::string::npos) << reports[0];
+        EXPECT_EQ(main->piccdFront, before);
+        EXPECT_EQ(main->filenaamCDFront, jpeg);
         EXPECT_EQ(NameLabel(covers::kCdFront), "photo.jpg");
-        EXPECT_FALSE(HintVisible(covers::kCdFront));
+        EXPECT_FALSE(HintShown(covers::kCdFront));
     }
     // On an empty cover the hint stays.
     EXPECT_TRUE(DropFiles(covers::kCdBack, {text}));
-    EXPECT_TRUE(HintVisible(covers::kCdBack));
-    EXPECT_EQ(window->piccdBack, nullptr);
+    EXPECT_TRUE(HintShown(covers::kCdBack));
+    EXPECT_EQ(main->piccdBack, nullptr);
 }
 
 TEST_F(IntakeTest, ASecondDropReplacesATurnedPreviewAndLeavesTheOtherCoversAlone) {
     ASSERT_TRUE(DropFiles(covers::kCdBack, {jpeg}));
-    window->Control<PushButton>(covers::kCdBack.rotateButton)->Push();
-    ASSERT_EQ(window->piccdBack->Width(), 240);
+    Push(covers::kCdBack.rotateButton);
+    ASSERT_EQ(main->piccdBack->Width(), 240);
     const std::string other = WriteQuadrants(dir, "other.bmp", "BMP", 20, 20);
     ASSERT_TRUE(DropFiles(covers::kCdBack, {other}));
-    EXPECT_EQ(window->piccdBack->Width(), 329) << "a fresh, unturned preview";
-    EXPECT_EQ(window->filenaamCDBack, other);
+    EXPECT_EQ(main->piccdBack->Width(), 329) << "a fresh, unturned preview";
+    EXPECT_EQ(main->filenaamCDBack, other);
     EXPECT_EQ(NameLabel(covers::kCdBack), "other.bmp");
-    EXPECT_EQ(window->piccdFront, nullptr);
-    EXPECT_EQ(window->picdvd, nullptr);
-    EXPECT_TRUE(HintVisible(covers::kCdFront));
-    EXPECT_EQ(window->Control<TabPanel>("TabPanel1")->Value(), 0);
+    EXPECT_EQ(main->piccdFront, nullptr);
+    EXPECT_EQ(main->picdvd, nullptr);
+    EXPECT_TRUE(HintShown(covers::kCdFront));
+    EXPECT_EQ(Page(), 0);
 }
 
 }  // namespace
