@@ -18,6 +18,13 @@ PropertyTable Join(PropertyTable head, const PropertyTable& tail) {
 
 const std::string kSystemFont = "System";
 
+// Enabled and shown, no help tag, in the system font: the run that buttons and labels share.
+PropertyTable ShownInSystemFont() {
+    return {{"Enabled", true},        {"Visible", true},         {"HelpTag", std::string()},
+            {"AutoDeactivate", true}, {"TextFont", kSystemFont}, {"TextSize", int32_t(0)},
+            {"Bold", false},          {"Italic", false},         {"Underline", false}};
+}
+
 }  // namespace
 
 PropertyTable WindowBlock(const WindowLook& look) {
@@ -64,20 +71,9 @@ PropertyTable TabPanelBlock(const Place& place, const std::string& tabDefinition
 
 PropertyTable PushButtonBlock(const Place& place, const std::string& caption,
                               const std::string& initialParent) {
-    return Join(Head(place), {{"TabStop", true},
-                              {"Caption", caption},
-                              {"Default", false},
-                              {"Cancel", false},
-                              {"Enabled", true},
-                              {"Visible", true},
-                              {"HelpTag", std::string()},
-                              {"AutoDeactivate", true},
-                              {"TextFont", kSystemFont},
-                              {"TextSize", int32_t(0)},
-                              {"Bold", false},
-                              {"Italic", false},
-                              {"Underline", false},
-                              {"InitialParent", initialParent}});
+    return Join(
+        Join(Head(place), {{"TabStop", true}, {"Caption", caption}, {"Default", false}, {"Cancel", false}}),
+        Join(ShownInSystemFont(), {{"InitialParent", initialParent}}));
 }
 
 PropertyTable CanvasBlock(const Place& place, bool autoDeactivate, bool eraseBackground,
@@ -96,22 +92,13 @@ PropertyTable CanvasBlock(const Place& place, bool autoDeactivate, bool eraseBac
 
 PropertyTable StaticTextBlock(const Place& place, const std::string& text, int32_t textAlign, bool multiline,
                               const std::string& initialParent) {
-    return Join(Head(place), {{"Text", text},
-                              {"TextAlign", textAlign},
-                              {"TextColor", RGB(0, 0, 0)},
-                              {"Multiline", multiline},
-                              {"Enabled", true},
-                              {"Visible", true},
-                              {"HelpTag", std::string()},
-                              {"AutoDeactivate", true},
-                              {"TextFont", kSystemFont},
-                              {"TextSize", int32_t(0)},
-                              {"Bold", false},
-                              {"Italic", false},
-                              {"Underline", false},
-                              {"DataSource", std::string()},
-                              {"DataField", std::string()},
-                              {"InitialParent", initialParent}});
+    return Join(Join(Head(place), {{"Text", text},
+                                   {"TextAlign", textAlign},
+                                   {"TextColor", RGB(0, 0, 0)},
+                                   {"Multiline", multiline}}),
+                Join(ShownInSystemFont(), {{"DataSource", std::string()},
+                                           {"DataField", std::string()},
+                                           {"InitialParent", initialParent}}));
 }
 
 }  // namespace blocks
