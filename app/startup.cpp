@@ -11,7 +11,7 @@
 namespace startup {
 
 int ProgramMain(int argc, char** argv, const ViewMaker& makeDefaultView) {
-    RuntimeInit(argc, argv);
+    RuntimeInit(argc, argv, "Kavrello 4");
     MainRoutine(makeDefaultView);
     finalize();
     return RuntimeExit();

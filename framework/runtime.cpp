@@ -19,13 +19,13 @@ bool runFailed = false;
 
 }  // namespace
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit(int& argc, char** argv, const std::string& applicationName) {
     if (!QApplication::instance()) {
         OwnedApplication() = std::make_unique<QApplication>(argc, argv);
         QApplication::setStyle(MakeAppStyle());
     }
     // Window titles stay as the program sets them (the platform adds no program name to them).
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kavrello 4"));
+    QGuiApplication::setApplicationDisplayName(QString::fromStdString(applicationName));
     // Quitting is the framework's: the quit item, or the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     quitRequested = false;

@@ -12,8 +12,8 @@
 namespace {
 
 void ShowFailureBox(const std::string& message) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kavrello 4"), QString::fromStdString(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                    QString::fromStdString(message), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
