@@ -102,9 +102,9 @@ void RectControl::Refresh(bool erase) {
 }
 
 void RectControl::InstallEventHandler(const std::string& eventName, EventHandler handler) {
-    for (const auto& [event, kind] : Events()) {
-        if (event != eventName) continue;
-        if (handler.index() != kind)
+    for (const EventKind& event : Events()) {
+        if (event.name != eventName) continue;
+        if (handler.index() != event.handlerIndex)
             throw std::invalid_argument("the handler of " + eventName + " takes other arguments");
         impl_->handlers[eventName] = std::move(handler);
         return;
@@ -116,7 +116,7 @@ bool RectControl::HasEventHandler(const std::string& eventName) const {
     return impl_->handlers.count(eventName) != 0;
 }
 
-const EventHandler* RectControl::Handler(const std::string& eventName) const {
+const EventHandler* RectControl::BoundHandler(const std::string& eventName) const {
     auto it = impl_->handlers.find(eventName);
     return it == impl_->handlers.end() ? nullptr : &it->second;
 }
@@ -128,10 +128,7 @@ void RectControl::RunHandler(const std::function<void()>& call) const {
 }
 
 void RectControl::FireEvent(const std::string& eventName) {
-    const EventHandler* handler = Handler(eventName);
-    if (!handler) return;
-    PlainHandler call = std::get<PlainHandler>(*handler);  // a copy: the handler may rebind events
-    RunHandler(call);
+    RunEvent<PlainHandler>(eventName);
 }
 
 // ---- PushButton
@@ -166,11 +163,11 @@ StaticText::StaticText() : RectControl(new QLabel) {}
 bool StaticText::ApplyProperty(const std::string& name, const PropertyValue& value) {
     auto* label = static_cast<QLabel*>(Widget());
     if (name == "Text") {
-        text_ = std::get<std::string>(value);
+        const std::string& text = std::get<std::string>(value);
         if (label) {
-            label->setText(ToQt(text_));
+            label->setText(ToQt(text));
             // A label without text still has a name that assistive tools can read.
-            label->setAccessibleName(text_.empty() ? QString::fromStdString(Name()) : QString());
+            label->setAccessibleName(text.empty() ? QString::fromStdString(Name()) : QString());
         }
         return true;
     }
@@ -206,11 +203,6 @@ TabPanel::TabPanel() : RectControl(new QTabWidget) {
 int32_t TabPanel::Value() const {
     auto* tabs = static_cast<QTabWidget*>(Widget());
     return tabs ? tabs->currentIndex() : -1;
-}
-
-int32_t TabPanel::PageCount() const {
-    auto* tabs = static_cast<QTabWidget*>(Widget());
-    return tabs ? tabs->count() : 0;
 }
 
 QWidget* TabPanel::ChildContainer(int32_t page) const {
@@ -288,17 +280,11 @@ Ref<DragItem> Canvas::DropFor(const QMimeData& data) const {
 }
 
 void Canvas::Drop(const Ref<DragItem>& item, int32_t action) {
-    const EventHandler* handler = Handler("DropObject");
-    if (!handler) return;
-    DropHandler call = std::get<DropHandler>(*handler);
-    RunHandler([&] { call(item, action); });
+    RunEvent<DropHandler>("DropObject", item, action);
 }
 
 void Canvas::Paint(const Ref<Graphics>& g) {
-    const EventHandler* handler = Handler("Paint");
-    if (!handler) return;
-    PaintHandler call = std::get<PaintHandler>(*handler);
-    RunHandler([&] { call(g); });
+    RunEvent<PaintHandler>("Paint", g);
 }
 
 bool Canvas::ApplyProperty(const std::string& name, const PropertyValue& value) {

@@ -25,6 +25,16 @@ using DropHandler = std::function<void(const Ref<DragItem>& item, int32_t action
 using PaintHandler = std::function<void(const Ref<Graphics>& g)>;
 using EventHandler = std::variant<PlainHandler, DropHandler, PaintHandler>;
 
+// An event a control offers: its name and the variant index of the handler type it takes.
+struct EventKind {
+    template <class Handler>
+    static EventKind Of(std::string name) {
+        return {std::move(name), EventHandler(std::in_place_type<Handler>).index()};
+    }
+    std::string name;
+    size_t handlerIndex;
+};
+
 class RectControl : public PropertyHolder, public std::enable_shared_from_this<RectControl> {
   public:
     RectControl(const RectControl&) = delete;
@@ -60,15 +70,23 @@ class RectControl : public PropertyHolder, public std::enable_shared_from_this<R
   protected:
     explicit RectControl(QWidget* widget);
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
-    // The events the class offers, with the kind of handler each takes (the variant's index).
-    virtual std::vector<std::pair<std::string, size_t>> Events() const { return {}; }
-    const EventHandler* Handler(const std::string& eventName) const;
-    // Runs `call` with the window held, so a handler never loses its window while it runs.
-    void RunHandler(const std::function<void()>& call) const;
+    // The events the class offers, with the kind of handler each takes.
+    virtual std::vector<EventKind> Events() const { return {}; }
+    // Runs the event's handler, if one is bound, with `args` through the dispatch point.
+    template <class Handler, class... Args>
+    void RunEvent(const std::string& eventName, const Args&... args) {
+        const EventHandler* bound = BoundHandler(eventName);
+        if (!bound) return;
+        Handler call = std::get<Handler>(*bound);  // a copy: the handler may rebind events
+        RunHandler([&] { call(args...); });
+    }
 
   private:
     friend class ::Window;
     void PlaceOnWindow(const std::string& name, const PropertyValue& value);
+    const EventHandler* BoundHandler(const std::string& eventName) const;
+    // Runs `call` with the control and its window held, so a handler never loses them while it runs.
+    void RunHandler(const std::function<void()>& call) const;
     void Attach(const Ref<::Window>& window, const std::string& name);
 
     struct Impl;
@@ -87,20 +105,17 @@ class PushButton : public RectControl {
 
   protected:
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
-    std::vector<std::pair<std::string, size_t>> Events() const override { return {{"Action", 0}}; }
+    std::vector<EventKind> Events() const override { return {EventKind::Of<PlainHandler>("Action")}; }
 };
 
 class StaticText : public RectControl {
   public:
     StaticText();
-    const std::string& Text() const { return text_; }
+    std::string Text() const { return HasProperty("Text") ? StringProperty("Text") : std::string(); }
     void Text(const std::string& text) { SetProperty("Text", text); }
 
   protected:
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
-
-  private:
-    std::string text_;
 };
 
 class TabPanel : public RectControl {
@@ -109,7 +124,6 @@ class TabPanel : public RectControl {
     // The page in front, 0 for the first.
     int32_t Value() const;
     void Value(int32_t page) { SetProperty("Value", page); }
-    int32_t PageCount() const;
     QWidget* ChildContainer(int32_t page) const override;
 
   protected:
@@ -137,8 +151,9 @@ class Canvas : public RectControl {
 
   protected:
     bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
-    std::vector<std::pair<std::string, size_t>> Events() const override {
-        return {{"Open", 0}, {"DropObject", 1}, {"Paint", 2}};
+    std::vector<EventKind> Events() const override {
+        return {EventKind::Of<PlainHandler>("Open"), EventKind::Of<DropHandler>("DropObject"),
+                EventKind::Of<PaintHandler>("Paint")};
     }
 
   private:

@@ -13,10 +13,6 @@ std::string FolderItem::Name() const {
     return QFileInfo(QString::fromStdString(path_)).fileName().toStdString();
 }
 
-bool FolderItem::Exists() const {
-    return QFileInfo::exists(QString::fromStdString(path_));
-}
-
 Ref<FolderItem> FolderItem::Parent() const {
     const QString path = QDir::cleanPath(QString::fromStdString(path_));
     if (path == QStringLiteral("/")) return nullptr;

@@ -15,7 +15,6 @@ class FolderItem {
     // The name alone, without its folders.
     std::string Name() const;
     const std::string& AbsolutePath() const { return path_; }
-    bool Exists() const;
     // The folder that holds this item; nil for the root.
     Ref<FolderItem> Parent() const;
     // The item of that name inside this folder, whether or not it exists; nil for an invalid name.

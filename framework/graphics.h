@@ -17,8 +17,8 @@ class Graphics {
     virtual ~Graphics() = default;
 
     // The colour of lines and rectangle outlines; black at first.
-    virtual Color ForeColor() const { return foreColor_; }
-    virtual void SetForeColor(Color color) { foreColor_ = color; }
+    Color ForeColor() const { return foreColor_; }
+    void SetForeColor(Color color) { foreColor_ = color; }
 
     virtual int32_t Width() const = 0;
     virtual int32_t Height() const = 0;

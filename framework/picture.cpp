@@ -76,7 +76,6 @@ QImage Picture::ShrunkTo(int32_t width, int32_t height) const {
 }
 
 Ref<::Graphics> Picture::Graphics() {
-    ++accesses_.graphics;
     Ref<::Graphics> graphics = graphics_.lock();
     if (!graphics) {
         graphics = std::make_shared<PictureGraphics>(shared_from_this());
@@ -86,7 +85,6 @@ Ref<::Graphics> Picture::Graphics() {
 }
 
 Ref<::RGBSurface> Picture::RGBSurface() {
-    ++accesses_.rgbSurfaces;
     if (!rgbSurfaceOffered_ || (depth_ != 16 && depth_ != 32)) return nullptr;
     // bits() also makes the pixels this picture's own, should they be shared with a copy.
     QImage& image = MutableImage();

@@ -23,12 +23,6 @@ class PictureSource {
 
 class Picture : public std::enable_shared_from_this<Picture> {
   public:
-    // How often each accessor was asked for; tells which path a pixel loop took.
-    struct AccessCounts {
-        int rgbSurfaces = 0;
-        int graphics = 0;
-    };
-
     // Wraps `image`: indexed and monochrome images keep their colour tables (depths 8 and 1), 5-6-5
     // and 8-8-8 images become depths 16 and 24, every other format is converted to 32-bit words.
     explicit Picture(QImage image);
@@ -67,8 +61,6 @@ class Picture : public std::enable_shared_from_this<Picture> {
     // a mask of another size raises std::invalid_argument.
     void SetMask(Ref<Picture> mask);
 
-    const AccessCounts& Accesses() const { return accesses_; }
-
     // The pixels, for the platform layer. A copy made of them must not outlive a held RGBSurface's use.
     // Pixels still to be decoded are decoded now (which may raise NilObjectException).
     const QImage& Image() const {
@@ -105,7 +97,6 @@ class Picture : public std::enable_shared_from_this<Picture> {
     bool rgbSurfaceOffered_ = true;
     Ref<Picture> mask_;
     std::weak_ptr<::Graphics> graphics_;
-    AccessCounts accesses_;
 };
 
 // A new white picture; nil when the size is negative or too big or the depth is not 1, 8, 16, 24 or 32.
