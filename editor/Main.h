@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "editor/covers.h"
 #include "framework/controls.h"
 #include "framework/menu.h"
 #include "framework/window.h"
 
+class FolderItem;
 class Picture;
-struct CoverRow;
 
 class Main : public Window {
   public:
@@ -18,13 +19,22 @@ class Main : public Window {
     std::string ClassName() const override { return "Main.Main"; }
     ~Main() override;
 
-    // Cover state, released in this order when the window goes.
+    // The rows of the per-cover table.
+    static const CoverRow kCdFront, kCdBack, kDvd;
+
+    // Cover state, released in this order when the window goes. Only the window's own steps change it.
+  protected:
     Ref<Picture> piccdBack;
     Ref<Picture> picdvd;
     Ref<Picture> piccdFront;
+
+  public:
     std::string filenaamDVD;
     std::string filenaamCDFront;
     std::string filenaamCDBack;
+
+    // The cover's preview, nil until a picture has been loaded into it.
+    const Ref<Picture>& Preview(const CoverRow& cover) const { return this->*cover.preview; }
 
     // Control events.
     void btnPrintDvd_Action();
@@ -74,4 +84,14 @@ class Main : public Window {
 
   private:
     void CreateControls0();
+
+    // The steps each cover's handlers share, run with the cover's row.
+    void AcceptDrops(const CoverRow& cover);
+    void DropOnCover(const CoverRow& cover, const Ref<DragItem>& item);
+    void LoadCover(const CoverRow& cover, const Ref<FolderItem>& file);
+    bool InsertCover(const CoverRow& cover);
+    void PaintCover(const CoverRow& cover, const Ref<Graphics>& g);
+    void RotateCover(const CoverRow& cover);
+    void PrintCover(const CoverRow& cover);
+    void PrintBothCdCovers();
 };

@@ -1,43 +1,42 @@
 // The canvases' and Rotate buttons' handlers: each is its cover's row of the shared steps.
-#include "editor/intake.h"
-#include "editor/preview.h"
+#include "editor/Main.h"
 
 void Main::cdFront_Open() {
-    intake::AcceptDrops(*this, covers::kCdFront);
+    AcceptDrops(kCdFront);
 }
 void Main::cdBack_Open() {
-    intake::AcceptDrops(*this, covers::kCdBack);
+    AcceptDrops(kCdBack);
 }
 void Main::dvdCover_Open() {
-    intake::AcceptDrops(*this, covers::kDvd);
+    AcceptDrops(kDvd);
 }
 
 void Main::cdFront_DropObject(const Ref<DragItem>& item, int32_t) {
-    intake::Drop(*this, covers::kCdFront, item);
+    DropOnCover(kCdFront, item);
 }
 void Main::cdBack_DropObject(const Ref<DragItem>& item, int32_t) {
-    intake::Drop(*this, covers::kCdBack, item);
+    DropOnCover(kCdBack, item);
 }
 void Main::dvdCover_DropObject(const Ref<DragItem>& item, int32_t) {
-    intake::Drop(*this, covers::kDvd, item);
+    DropOnCover(kDvd, item);
 }
 
 void Main::cdFront_Paint(const Ref<Graphics>& g) {
-    preview::Paint(*this, covers::kCdFront, g);
+    PaintCover(kCdFront, g);
 }
 void Main::cdBack_Paint(const Ref<Graphics>& g) {
-    preview::Paint(*this, covers::kCdBack, g);
+    PaintCover(kCdBack, g);
 }
 void Main::dvdCover_Paint(const Ref<Graphics>& g) {
-    preview::Paint(*this, covers::kDvd, g);
+    PaintCover(kDvd, g);
 }
 
 void Main::btnRotateCdFront_Action() {
-    preview::Rotate(*this, covers::kCdFront);
+    RotateCover(kCdFront);
 }
 void Main::btnRotateCdBack_Action() {
-    preview::Rotate(*this, covers::kCdBack);
+    RotateCover(kCdBack);
 }
 void Main::btnRotateDvd_Action() {
-    preview::Rotate(*this, covers::kDvd);
+    RotateCover(kDvd);
 }

@@ -1,11 +1,14 @@
 // The per-cover table: each cover's controls, fields, page, menu item and printed size. Every step that
-// works on a cover is written once, as a function of its row.
+// works on a cover is written once, as a member of Main run with its row.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "editor/Main.h"
+#include "framework/object.h"
+
+class Main;
+class Picture;
 
 struct CoverRow {
     const char* title;      // how messages name the cover
@@ -21,9 +24,3 @@ struct CoverRow {
     int32_t widthMm, heightMm;  // printed size
     int32_t margin;             // printed margin, in printer dots
 };
-
-namespace covers {
-extern const CoverRow kCdFront;
-extern const CoverRow kCdBack;
-extern const CoverRow kDvd;
-}  // namespace covers

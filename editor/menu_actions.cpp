@@ -1,6 +1,6 @@
 // The main window's menu bindings and its menu actions: the Insert items, Website and About.
 #include "app/About.h"
-#include "editor/insert.h"
+#include "editor/Main.h"
 #include "framework/show_url.h"
 
 namespace {
@@ -31,13 +31,13 @@ void Main::AddMenuHandlers(Window& w) {
 }
 
 bool Main::FileInsertCDfront_Action() {
-    return insert::FromDialog(*this, covers::kCdFront);
+    return InsertCover(kCdFront);
 }
 bool Main::FileInsertCDbackcover_Action() {
-    return insert::FromDialog(*this, covers::kCdBack);
+    return InsertCover(kCdBack);
 }
 bool Main::FileInsertDVDcover_Action() {
-    return insert::FromDialog(*this, covers::kDvd);
+    return InsertCover(kDvd);
 }
 
 bool Main::HelpWebsite_Action() {

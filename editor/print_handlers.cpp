@@ -1,15 +1,15 @@
 // The print buttons' handlers: each is its cover's row of the shared printing steps.
-#include "editor/printing.h"
+#include "editor/Main.h"
 
 void Main::btnPrintDvd_Action() {
-    printing::PrintCover(*this, covers::kDvd);
+    PrintCover(kDvd);
 }
 void Main::btnPrintCdFront_Action() {
-    printing::PrintCover(*this, covers::kCdFront);
+    PrintCover(kCdFront);
 }
 void Main::btnPrintCdBack_Action() {
-    printing::PrintCover(*this, covers::kCdBack);
+    PrintCover(kCdBack);
 }
 void Main::btnCdBoth_Action() {
-    printing::PrintBothCdCovers(*this);
+    PrintBothCdCovers();
 }

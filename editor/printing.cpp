@@ -1,15 +1,16 @@
-#include "editor/printing.h"
+// Printing the covers: one cover on a page of its own, turned a quarter turn clockwise from its file,
+// or both CD covers unturned on one page. Each coordinate is a sum of Doubles in millimetres times dots
+// per millimetre, converted once to whole dots; margins are whole dots.
+#include "framework/printing.h"
 
+#include "editor/Main.h"
 #include "editor/intake.h"
 #include "framework/folder_item.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
 #include "framework/picture_decoder.h"
-#include "framework/printing.h"
 #include "framework/runtime_values.h"
 #include "picture/GraphicUtils.h"
-
-namespace printing {
 
 namespace {
 
@@ -53,7 +54,7 @@ void DrawCover(Graphics& page, double dotsPerMm, int32_t widthMm, int32_t height
 // order written for it.
 void DrawLaidBackCover(Graphics& page, double dotsPerMm, const Ref<Picture>& picture, int32_t sourceWidth,
                        int32_t sourceHeight) {
-    const CoverRow& back = covers::kCdBack;
+    const CoverRow& back = Main::kCdBack;
     const int32_t m = back.margin;
     const double mm = double(m), twoM = double(2 * m);
     // Laid on its side: the cover's height runs across the page, its width down.
@@ -82,35 +83,37 @@ Page AskForPage(Main& window) {
 
 }  // namespace
 
-void PrintCover(Main& window, const CoverRow& cover) {
-    if (RuntimeStringCompare(window.*cover.path, "") == 0) return;
+// Prints `cover` from its file, turned, at its size with its four frame lines. Does nothing when the
+// cover has no file; a file that cannot be read is reported before the print dialog opens.
+void Main::PrintCover(const CoverRow& cover) {
+    if (RuntimeStringCompare(this->*cover.path, "") == 0) return;
     // The run's own copy: a new intake during the turn's yields does not change what this run prints.
-    const std::string path = window.*cover.path;
+    const std::string path = this->*cover.path;
     Ref<Picture> picture = ReadPicture(path);
     picture = GraphicUtils::Rotate90(picture, false);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
-    const Page page = AskForPage(window);
+    const Page page = AskForPage(*this);
     if (!page.graphics) return;
     DrawCover(*page.graphics, page.dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
               sourceWidth, sourceHeight);
 }
 
-void PrintBothCdCovers(Main& window) {
-    const CoverRow& front = covers::kCdFront;
-    if (RuntimeStringCompare(window.*front.path, "") == 0) return;
-    if (RuntimeStringCompare(window.*covers::kCdBack.path, "") == 0) return;
-    Ref<Picture> frontPicture = ReadPicture(window.*front.path);
+// Prints the CD front and, D(130) lower and laid on its side, the CD back on one page, neither turned.
+// Does nothing unless both have a file.
+void Main::PrintBothCdCovers() {
+    const CoverRow& front = kCdFront;
+    if (RuntimeStringCompare(filenaamCDFront, "") == 0) return;
+    if (RuntimeStringCompare(filenaamCDBack, "") == 0) return;
+    Ref<Picture> frontPicture = ReadPicture(filenaamCDFront);
     const int32_t frontWidth = frontPicture->Width();
     const int32_t frontHeight = frontPicture->Height();
-    Ref<Picture> backPicture = ReadPicture(window.*covers::kCdBack.path);
+    Ref<Picture> backPicture = ReadPicture(filenaamCDBack);
     const int32_t backWidth = backPicture->Width();
     const int32_t backHeight = backPicture->Height();
-    const Page page = AskForPage(window);
+    const Page page = AskForPage(*this);
     if (!page.graphics) return;
     DrawCover(*page.graphics, page.dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
               frontWidth, frontHeight);
     DrawLaidBackCover(*page.graphics, page.dotsPerMm, backPicture, backWidth, backHeight);
 }
-
-}  // namespace printing

@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, ImplicitInstanceIsOneWindowUntilClosedThenANewEmptyOne) {
     auto second = Main::Instance();
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(second->filenaamCDFront.empty());
-    EXPECT_EQ(second->piccdFront, nullptr);
+    EXPECT_EQ(second->Preview(Main::kCdFront), nullptr);
 }
 
 }  // namespace

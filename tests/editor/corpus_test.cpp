@@ -24,19 +24,19 @@ TEST_F(CorpusTest, EveryFileLoadsOrIsRefusedByNameWithTheCoverUnchanged) {
         const QFileInfo file(files.next());
         if (file.suffix() == "tsv" || file.suffix() == "md" || file.suffix() == "sh") continue;
         SCOPED_TRACE(file.filePath().toStdString());
-        const Ref<Picture> before = main->picdvd;
+        const Ref<Picture> before = main->Preview(Main::kDvd);
         const std::string pathBefore = main->filenaamDVD;
         try {
-            Load(covers::kDvd, file.absoluteFilePath().toStdString());
+            Load(Main::kDvd, file.absoluteFilePath().toStdString());
             ++loaded;
-            ASSERT_TRUE(main->picdvd);
-            EXPECT_EQ(main->picdvd->Width(), 467);
+            ASSERT_TRUE(main->Preview(Main::kDvd));
+            EXPECT_EQ(main->Preview(Main::kDvd)->Width(), 467);
             EXPECT_EQ(main->filenaamDVD, file.absoluteFilePath().toStdString());
         } catch (const NilObjectException& refusal) {
             ++refused;
             EXPECT_NE(std::string(refusal.what()).find(file.fileName().toStdString()), std::string::npos)
                 << refusal.what();
-            EXPECT_EQ(main->picdvd, before);
+            EXPECT_EQ(main->Preview(Main::kDvd), before);
             EXPECT_EQ(main->filenaamDVD, pathBefore);
         }
     }
@@ -52,8 +52,8 @@ TEST_F(CorpusTest, BombsAreRefusedAsTooLargeAndPhotosStandUpright) {
     }
     // The same upright picture stored in four orientations gives the same preview.
     auto previewOf = [&](const char* name) {
-        Load(covers::kDvd, (kCorpus + "/jpeg/" + name).toStdString());
-        return main->picdvd->Image().convertToFormat(QImage::Format_Grayscale8);
+        Load(Main::kDvd, (kCorpus + "/jpeg/" + name).toStdString());
+        return main->Preview(Main::kDvd)->Image().convertToFormat(QImage::Format_Grayscale8);
     };
     const QImage upright = previewOf("exif-Landscape_1.jpg");
     for (const char* turned : {"exif-Landscape_3.jpg", "exif-Landscape_6.jpg", "exif-Landscape_8.jpg"}) {

@@ -5,14 +5,14 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "editor/covers.h"
-#include "editor/intake.h"
+#include "editor/Main.h"
+#include "framework/drag_item.h"
 #include "framework/folder_item.h"
 #include "framework/picture.h"
 #include "picture_files.h"
 #include "support.h"
 
-constexpr const CoverRow* kCovers[] = {&covers::kCdFront, &covers::kCdBack, &covers::kDvd};
+constexpr const CoverRow* kCovers[] = {&Main::kCdFront, &Main::kCdBack, &Main::kDvd};
 
 class CoverTest : public FrameworkTest {
   protected:
@@ -22,7 +22,7 @@ class CoverTest : public FrameworkTest {
         main = Main::Instance();
     }
     std::string File(const char* name) const { return dir.filePath(QString::fromUtf8(name)).toStdString(); }
-    Ref<Picture>& Preview(const CoverRow& cover) { return main.get()->*cover.preview; }
+    const Ref<Picture>& Preview(const CoverRow& cover) { return main->Preview(cover); }
     std::string& FileOf(const CoverRow& cover) { return main.get()->*cover.path; }
     bool HintShown(const CoverRow& cover) { return main->Control<StaticText>(cover.hintLabel)->Visible(); }
     std::string NameLabel(const CoverRow& cover) {
@@ -31,8 +31,13 @@ class CoverTest : public FrameworkTest {
     int32_t Page() { return main->Control<TabPanel>("TabPanel1")->Value(); }
     void SetPage(int32_t page) { main->Control<TabPanel>("TabPanel1")->Value(page); }
     void Push(const char* button) { main->Control<PushButton>(button)->Push(); }
+    // Drops the file on the cover's canvas through the cover's own DropObject handler.
     void Load(const CoverRow& cover, const std::string& path) {
-        intake::LoadCover(*main, cover, GetFolderItem(path));
+        void (Main::*drop)(const Ref<DragItem>&, int32_t) =
+            &cover == &Main::kCdFront  ? &Main::cdFront_DropObject
+            : &cover == &Main::kCdBack ? &Main::cdBack_DropObject
+                                       : &Main::dvdCover_DropObject;
+        (main.get()->*drop)(std::make_shared<DragItem>(GetFolderItem(path)), 0);
     }
 
     QTemporaryDir dir;

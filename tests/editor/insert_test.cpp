@@ -32,9 +32,7 @@ class InsertTest : public CoverTest {
     void Choose(const CoverRow& cover) {
         MenuBar1::Instance()->Lookup(cover.insertItem)->Action()->trigger();
     }
-    void Drop(const CoverRow& cover, const char* name) {
-        intake::Drop(*main, cover, std::make_shared<DragItem>(GetFolderItem(File(name))));
-    }
+    void Drop(const CoverRow& cover, const char* name) { Load(cover, File(name)); }
 
     const char* chosen = nullptr;
     std::string askedFor;
@@ -44,7 +42,7 @@ class InsertTest : public CoverTest {
 TEST_F(InsertTest, EachItemBringsItsPageForwardAndLoadsTheFileAsADropDoes) {
     for (const CoverRow* cover : kCovers) {
         SCOPED_TRACE(cover->title);
-        chosen = cover == &covers::kCdFront ? "cover.jpg" : "cover.bmp";
+        chosen = cover == &Main::kCdFront ? "cover.jpg" : "cover.bmp";
         SetPage(1 - cover->page);
         Choose(*cover);
         EXPECT_EQ(askedFor, "image/gif;image/jpeg;image/x-pict");
@@ -68,9 +66,9 @@ TEST_F(InsertTest, EachItemBringsItsPageForwardAndLoadsTheFileAsADropDoes) {
 }
 
 TEST_F(InsertTest, CancelOrAChosenFileThatIsNoPictureChangesNothingAndOnlyTheFileIsReported) {
-    Drop(covers::kCdBack, "cover.bmp");
+    Drop(Main::kCdBack, "cover.bmp");
     for (const char* choice : {(const char*)nullptr, "notes.jpg"})
-        for (const CoverRow* cover : {&covers::kDvd, &covers::kCdBack}) {  // empty, loaded
+        for (const CoverRow* cover : {&Main::kDvd, &Main::kCdBack}) {  // empty, loaded
             SCOPED_TRACE(std::string(cover->title) + (choice ? " notes.jpg" : " cancel"));
             reports.clear();
             chosen = choice;

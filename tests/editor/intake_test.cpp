@@ -91,9 +91,9 @@ TEST_F(IntakeTest, ADroppedJpegFillsEachCanvasWithAStretchedPreviewThatTurnsAndP
 }
 
 TEST_F(IntakeTest, ATurnedPreviewLeavesTheFrameShowingBesideIt) {
-    Load(covers::kCdBack, WriteQuadrants(dir, "q.bmp", "BMP", 60, 40));
+    Load(Main::kCdBack, WriteQuadrants(dir, "q.bmp", "BMP", 60, 40));
     Push("btnRotateCdBack");
-    const QImage shot = Shot(covers::kCdBack);
+    const QImage shot = Shot(Main::kCdBack);
     // Turned clockwise: the picture's bottom-left (blue) is now top-left; its lower part hangs below.
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(Qt::blue));
     EXPECT_EQ(shot.pixelColor(239, 0), QColor(Qt::red));
@@ -103,60 +103,60 @@ TEST_F(IntakeTest, ATurnedPreviewLeavesTheFrameShowingBesideIt) {
 }
 
 TEST_F(IntakeTest, CanvasTakesJpegAndBmpFilesButRefusesPngAtTheDrag) {
-    EXPECT_TRUE(DropFiles(covers::kCdBack, {WriteQuadrants(dir, "scan.BMP", "BMP")}));
-    EXPECT_EQ(NameLabel(covers::kCdBack), "scan.BMP");
-    EXPECT_TRUE(DropFiles(covers::kCdBack, {WriteQuadrants(dir, "upper.JPEG", "JPEG")}));
-    EXPECT_EQ(NameLabel(covers::kCdBack), "upper.JPEG");
-    EXPECT_FALSE(DropFiles(covers::kCdBack, {WriteQuadrants(dir, "drawing.png", "PNG")}));
-    EXPECT_EQ(NameLabel(covers::kCdBack), "upper.JPEG");
+    EXPECT_TRUE(DropFiles(Main::kCdBack, {WriteQuadrants(dir, "scan.BMP", "BMP")}));
+    EXPECT_EQ(NameLabel(Main::kCdBack), "scan.BMP");
+    EXPECT_TRUE(DropFiles(Main::kCdBack, {WriteQuadrants(dir, "upper.JPEG", "JPEG")}));
+    EXPECT_EQ(NameLabel(Main::kCdBack), "upper.JPEG");
+    EXPECT_FALSE(DropFiles(Main::kCdBack, {WriteQuadrants(dir, "drawing.png", "PNG")}));
+    EXPECT_EQ(NameLabel(Main::kCdBack), "upper.JPEG");
     // Only the first of several files counts, for accepting and for loading.
-    EXPECT_FALSE(DropFiles(covers::kCdBack, {WriteQuadrants(dir, "first.png", "PNG"), jpeg}));
-    EXPECT_TRUE(DropFiles(covers::kCdBack, {jpeg, WriteQuadrants(dir, "second.bmp", "BMP")}));
-    EXPECT_EQ(NameLabel(covers::kCdBack), "photo.jpg");
+    EXPECT_FALSE(DropFiles(Main::kCdBack, {WriteQuadrants(dir, "first.png", "PNG"), jpeg}));
+    EXPECT_TRUE(DropFiles(Main::kCdBack, {jpeg, WriteQuadrants(dir, "second.bmp", "BMP")}));
+    EXPECT_EQ(NameLabel(Main::kCdBack), "photo.jpg");
 }
 
 TEST_F(IntakeTest, PictureDataWithoutAFileOrAFileThatIsNoPictureIsReportedAndChangesNothing) {
     QMimeData data;
     data.setImageData(Quadrants(10, 10));
-    EXPECT_TRUE(Drag(covers::kDvd, data)) << "picture data is taken at the drag";
+    EXPECT_TRUE(Drag(Main::kDvd, data)) << "picture data is taken at the drag";
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("no file"), std::string::npos) << reports[0];
-    EXPECT_TRUE(HintShown(covers::kDvd));
-    EXPECT_EQ(main->picdvd, nullptr);
-    EXPECT_EQ(main->filenaamDVD + NameLabel(covers::kDvd), "");
+    EXPECT_TRUE(HintShown(Main::kDvd));
+    EXPECT_EQ(main->Preview(Main::kDvd), nullptr);
+    EXPECT_EQ(main->filenaamDVD + NameLabel(Main::kDvd), "");
 
-    ASSERT_TRUE(DropFiles(covers::kCdFront, {jpeg}));
-    const Ref<Picture> before = main->piccdFront;
+    ASSERT_TRUE(DropFiles(Main::kCdFront, {jpeg}));
+    const Ref<Picture> before = main->Preview(Main::kCdFront);
     const std::string text = WriteBytes(dir, "notes.jpg", "these are not the pixels you are looking for");
     const std::string cut = WriteBytes(dir, "cut.jpg", QByteArray::fromHex("ffd8ffe000104a464946"));
     for (const char* bad : {"notes.jpg", "cut.jpg"}) {
         reports.clear();
-        EXPECT_TRUE(DropFiles(covers::kCdFront, {File(bad)}));
+        EXPECT_TRUE(DropFiles(Main::kCdFront, {File(bad)}));
         ASSERT_EQ(reports.size(), 1u);
         EXPECT_NE(reports[0].find(bad), std::string::npos) << reports[0];
-        EXPECT_EQ(main->piccdFront, before);
+        EXPECT_EQ(main->Preview(Main::kCdFront), before);
         EXPECT_EQ(main->filenaamCDFront, jpeg);
-        EXPECT_EQ(NameLabel(covers::kCdFront), "photo.jpg");
-        EXPECT_FALSE(HintShown(covers::kCdFront));
+        EXPECT_EQ(NameLabel(Main::kCdFront), "photo.jpg");
+        EXPECT_FALSE(HintShown(Main::kCdFront));
     }
     // On an empty cover the hint stays.
-    EXPECT_TRUE(DropFiles(covers::kCdBack, {text}));
-    EXPECT_TRUE(HintShown(covers::kCdBack));
-    EXPECT_EQ(main->piccdBack, nullptr);
+    EXPECT_TRUE(DropFiles(Main::kCdBack, {text}));
+    EXPECT_TRUE(HintShown(Main::kCdBack));
+    EXPECT_EQ(main->Preview(Main::kCdBack), nullptr);
 }
 
 TEST_F(IntakeTest, ASecondDropReplacesATurnedPreviewAndLeavesTheOtherCoversAlone) {
-    ASSERT_TRUE(DropFiles(covers::kCdBack, {jpeg}));
-    Push(covers::kCdBack.rotateButton);
-    ASSERT_EQ(main->piccdBack->Width(), 240);
+    ASSERT_TRUE(DropFiles(Main::kCdBack, {jpeg}));
+    Push(Main::kCdBack.rotateButton);
+    ASSERT_EQ(main->Preview(Main::kCdBack)->Width(), 240);
     const std::string other = WriteQuadrants(dir, "other.bmp", "BMP", 20, 20);
-    ASSERT_TRUE(DropFiles(covers::kCdBack, {other}));
-    EXPECT_EQ(main->piccdBack->Width(), 329) << "a fresh, unturned preview";
+    ASSERT_TRUE(DropFiles(Main::kCdBack, {other}));
+    EXPECT_EQ(main->Preview(Main::kCdBack)->Width(), 329) << "a fresh, unturned preview";
     EXPECT_EQ(main->filenaamCDBack, other);
-    EXPECT_EQ(NameLabel(covers::kCdBack), "other.bmp");
-    EXPECT_EQ(main->piccdFront, nullptr);
-    EXPECT_EQ(main->picdvd, nullptr);
-    EXPECT_TRUE(HintShown(covers::kCdFront));
+    EXPECT_EQ(NameLabel(Main::kCdBack), "other.bmp");
+    EXPECT_EQ(main->Preview(Main::kCdFront), nullptr);
+    EXPECT_EQ(main->Preview(Main::kDvd), nullptr);
+    EXPECT_TRUE(HintShown(Main::kCdFront));
     EXPECT_EQ(Page(), 0);
 }
 

@@ -5,9 +5,9 @@
 
 #include <QFile>
 
-#include "editor/covers.h"
-#include "editor/intake.h"
+#include "editor/Main.h"
 #include "framework/background_task.h"
+#include "framework/drag_item.h"
 #include "framework/folder_item.h"
 #include "framework/picture.h"
 #include "print_support.h"
@@ -139,8 +139,10 @@ TEST_F(PrintButtonsTest, AFileThatIsGoneOrNoPictureIsReportedByNameBeforeAnyDial
 }
 
 TEST_F(PrintButtonsTest, ATurnedPreviewDoesNotChangeThePrint) {
-    intake::LoadCover(*main, covers::kCdFront, GetFolderItem(WritePicture("front.bmp", 40, 30), 0));
-    intake::LoadCover(*main, covers::kCdBack, GetFolderItem(WritePicture("back.bmp", 30, 40), 0));
+    main->cdFront_DropObject(std::make_shared<DragItem>(GetFolderItem(WritePicture("front.bmp", 40, 30), 0)),
+                             0);
+    main->cdBack_DropObject(std::make_shared<DragItem>(GetFolderItem(WritePicture("back.bmp", 30, 40), 0)),
+                            0);
     for (const char* button :
          {"btnRotateCdFront", "btnRotateCdBack", "btnRotateCdBack", "btnPrintCdFront", "btnCdBoth"})
         Click(main, button);
@@ -153,7 +155,8 @@ TEST_F(PrintButtonsTest, ATurnedPreviewDoesNotChangeThePrint) {
 }
 
 TEST_F(PrintButtonsTest, ClicksAndClosingDuringTheTurnsYieldsLeaveThatPrintAsItWas) {
-    intake::LoadCover(*main, covers::kDvd, GetFolderItem(WritePicture("dvd.bmp", 300, 200), 0));
+    main->dvdCover_DropObject(std::make_shared<DragItem>(GetFolderItem(WritePicture("dvd.bmp", 300, 200), 0)),
+                              0);
     main->filenaamCDFront = WritePicture("front.bmp", 50, 50);
     const std::string other = WritePicture("other.bmp", 90, 10);
     bool acted = false;
@@ -164,7 +167,7 @@ TEST_F(PrintButtonsTest, ClicksAndClosingDuringTheTurnsYieldsLeaveThatPrintAsItW
         // the window closes: all while the DVD print waits in its turn.
         Click(main, "btnPrintCdFront");
         Click(main, "btnRotateDvd");
-        intake::LoadCover(*main, covers::kDvd, GetFolderItem(other, 0));
+        main->dvdCover_DropObject(std::make_shared<DragItem>(GetFolderItem(other, 0)), 0);
         Click(main, "btnPrintDvd");
         main->Close();
     });
