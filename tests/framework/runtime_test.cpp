@@ -1,5 +1,5 @@
-// The runtime under the windows: handlers that throw, the cooperative yield, conversion to whole dots,
-// string comparison, and the printer setup's resolution.
+// The runtime under the windows: handlers that throw, handlers and controls looked up by kind and name,
+// the cooperative yield, conversion to whole dots, string comparison, and the printer setup's resolution.
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
@@ -38,7 +38,11 @@ TEST_F(RuntimeTest, AThrowingHandlerIsReportedAndTheProgramGoesOn) {
     Services().reportFailure = [](const std::string&) { throw std::runtime_error("report failed"); };
     EXPECT_FALSE(Dispatch([] { throw std::runtime_error("x"); })) << "a failing report is contained too";
     EXPECT_TRUE(Dispatch([] {}));
-    // Handlers of the wrong kind, and controls of the wrong name or class, are refused.
+}
+
+TEST_F(RuntimeTest, HandlersOfTheWrongKindAndControlsOfTheWrongNameOrClassAreRefused) {
+    auto main = Main::Instance();
+    auto button = main->Control<PushButton>("btnCdBoth");
     EXPECT_THROW(button->InstallEventHandler("Paint", PaintHandler()), std::invalid_argument);
     EXPECT_THROW(main->Control<Canvas>("cdFront")->InstallEventHandler("Paint", PlainHandler()),
                  std::invalid_argument);

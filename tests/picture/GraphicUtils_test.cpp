@@ -1,5 +1,5 @@
-// Rotate90: where every pixel lands both ways, the sizes and settings carried over, the path each pass
-// takes, masks, yields, and a source left as it was.
+// Rotate90: where every pixel lands both ways, on either path, the sizes and settings carried over,
+// masks, yields, and a source left as it was.
 #include "picture/GraphicUtils.h"
 
 #include <gtest/gtest.h>
@@ -73,21 +73,26 @@ TEST(Rotate90, ThreeByTwoLandsAsDrawnInBothDirections) {
     EXPECT_EQ(Pixels(GraphicUtils::Rotate90(source, true)), (Grid{{c, f}, {b, e}, {a, d}}));
 }
 
-TEST(Rotate90, EveryPixelLandsInItsPlaceAtEveryDepthAndSize) {
-    // Sizes around the blocks that the pixel-surface path moves together.
+TEST(Rotate90, EveryPixelLandsInItsPlaceAtEveryDepthSizeAndPath) {
+    // Sizes around the blocks that the pixel-surface path moves together; a picture that withholds its
+    // surface is turned pixel by pixel.
     const std::pair<int32_t, int32_t> sizes[] = {{3, 2}, {2, 3}, {37, 21}, {5, 70}, {70, 5}, {33, 64}};
     for (int32_t depth : {1, 8, 16, 24, 32})
         for (auto [w, h] : sizes)
-            for (bool ccw : {false, true}) {
-                SCOPED_TRACE(testing::Message()
-                             << depth << " bits " << w << "x" << h << (ccw ? " ccw" : " cw"));
-                Ref<Picture> source = Patterned(w, h, depth);
-                Ref<Picture> turned = GraphicUtils::Rotate90(source, ccw);
-                ASSERT_TRUE(turned);
-                EXPECT_NE(turned, source);
-                EXPECT_EQ(turned->Depth(), depth);
-                ExpectTurned(Pixels(source), turned, ccw);
-            }
+            for (bool ccw : {false, true})
+                for (bool offered : {true, false}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << depth << " bits " << w << "x" << h << (ccw ? " ccw" : " cw")
+                                 << (offered ? "" : " withheld"));
+                    Ref<Picture> source = Patterned(w, h, depth);
+                    source->SetRGBSurfaceOffered(offered);
+                    Ref<Picture> turned = GraphicUtils::Rotate90(source, ccw);
+                    ASSERT_TRUE(turned);
+                    EXPECT_NE(turned, source);
+                    EXPECT_EQ(turned->Depth(), depth);
+                    ExpectTurned(Pixels(source), turned, ccw);
+                    EXPECT_FALSE(turned->Mask(false)) << "no mask where there was none";
+                }
 }
 
 TEST(Rotate90, BigPicturesLandInPlaceToo) {
@@ -152,21 +157,6 @@ TEST(Rotate90, TurnsUndoThemselvesCarryTheSettingsAndLeaveTheSourceAlone) {
     Ref<Picture> other = NewPicture(2, 2, 32);
     other->SetTransparent(-7);
     EXPECT_EQ(GraphicUtils::Rotate90(other, true)->Transparent(), -7);
-}
-
-TEST(Rotate90, EachDepthAndPathTurnsAndMakesNoMaskWhereThereWasNone) {
-    for (auto [depth, offered] : {std::pair{8, true}, std::pair{16, true}, std::pair{24, true},
-                                  std::pair{32, true}, std::pair{32, false}, std::pair{16, false}}) {
-        SCOPED_TRACE(testing::Message() << depth << (offered ? " offered" : " withheld"));
-        Ref<Picture> source = Patterned(4, 3, depth);
-        source->SetRGBSurfaceOffered(offered);
-        YieldCounter yields;
-        Ref<Picture> turned = GraphicUtils::Rotate90(source, false);
-        EXPECT_EQ(yields.count, 3);
-        ExpectTurned(Pixels(source), turned, false);
-        EXPECT_FALSE(source->Mask(false));
-        EXPECT_FALSE(turned->Mask(false));
-    }
 }
 
 TEST(Rotate90, MaskTurnsWithThePictureWhicheverPathEachTakes) {
