@@ -1,7 +1,7 @@
 // The main window's menu bindings and its menu actions: the Insert items, Website and About.
 #include "app/About.h"
 #include "editor/Main.h"
-#include "framework/show_url.h"
+#include "framework/services.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// The open-file dialog as the program calls it: GetOpenFolderItem goes through the platform service, so
-// tests can stand in for the user. OpenDialogFilters says which choices of file type the real one offers.
+// The open-file dialog: GetOpenFolderItem, as the program calls it, goes through the platform service so
+// tests can stand in for the user; ShowOpenFileDialog is the real one, Qt's, offering OpenDialogFilters.
 #pragma once
 
 #include <string>
@@ -14,3 +14,6 @@ Ref<FolderItem> GetOpenFolderItem(const std::string& typeNames);
 // The dialog's type choices: one per known MIME type name with its patterns ("GIF image (*.gif)"), in
 // the list's order, unknown names left out, then a choice of all files last.
 std::vector<std::string> OpenDialogFilters(const std::string& typeNames);
+
+// The real dialog behind the service.
+Ref<FolderItem> ShowOpenFileDialog(const std::string& typeNames);

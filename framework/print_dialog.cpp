@@ -4,7 +4,7 @@
 
 #include "framework/graphics.h"
 #include "framework/printer_page.h"
-#include "framework/real_dialogs.h"
+#include "framework/printing.h"
 
 Ref<Graphics> ShowPrintDialog(const Ref<PrinterSetup>&) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

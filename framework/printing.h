@@ -30,3 +30,6 @@ class PrinterSetup {
 // resolution from the top-left corner of the printable area, or nil when the user cancels. Neither the
 // setup nor the parent window is needed; either may be nil.
 Ref<Graphics> OpenPrinterDialog(const Ref<PrinterSetup>& setup, const Ref<Window>& parent);
+
+// The real print dialog behind the service: Qt's, with the system's printers and printing to a PDF file.
+Ref<Graphics> ShowPrintDialog(const Ref<PrinterSetup>& setup);

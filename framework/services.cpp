@@ -7,7 +7,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "framework/real_dialogs.h"
+#include "framework/file_dialog.h"
+#include "framework/printing.h"
 
 namespace {
 
@@ -48,4 +49,8 @@ PlatformServices& Services() {
 
 void RestoreRealServices() {
     Services() = RealServices();
+}
+
+void ShowURL(const std::string& url) {
+    Services().showUrl(url);
 }

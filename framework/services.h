@@ -22,6 +22,9 @@ struct PlatformServices {
     std::function<void(const std::string& message)> reportFailure;
 };
 
+// Hands the address to the desktop's URL handler, through the service; nothing is reported back.
+void ShowURL(const std::string& url);
+
 // The services in use; starts with the real ones.
 PlatformServices& Services();
 // Puts the real services back (tests that replaced some call this when done).

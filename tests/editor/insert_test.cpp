@@ -11,7 +11,6 @@
 #include "cover_support.h"
 #include "framework/drag_item.h"
 #include "framework/file_dialog.h"
-#include "framework/real_dialogs.h"
 
 namespace {
 

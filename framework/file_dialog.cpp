@@ -1,11 +1,11 @@
 // The open-file dialog: Qt's file dialog, offering the types of the MIME database that the list names.
+#include "framework/file_dialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMimeDatabase>
 #include <QStringList>
 
-#include "framework/file_dialog.h"
-#include "framework/real_dialogs.h"
 #include "framework/services.h"
 
 std::vector<std::string> OpenDialogFilters(const std::string& typeNames) {
