@@ -8,6 +8,7 @@
 
 #include "app/FileTypes1.h"
 #include "app/MenuBar1.h"
+#include "app/startup.h"
 #include "framework/application.h"
 #include "framework/runtime.h"
 #include "framework/services.h"
@@ -19,11 +20,7 @@ class FrameworkTest : public ::testing::Test {
         Services().reportFailure = [this](const std::string& message) { reports.push_back(message); };
     }
     void TearDown() override {
-        FrameworkExitHooks();
-        MenuBar1::implicitInstance_Exit();
-        FileTypes1::pJpeg_Exit();
-        FileTypes1::pPng_Exit();
-        FileTypes1::pImageXBmp_Exit();
+        startup::finalize();
         ReleaseAppObject();
         RestoreRealServices();
     }
