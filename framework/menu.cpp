@@ -18,8 +18,9 @@ MenuItem::~MenuItem() = default;
 void MenuItem::Text(const std::string& text) {
     text_ = text;
     const QString qtText = QString::fromStdString(text);
-    action_->setText(qtText);
+    // A separator shows only its line: its text would be drawn beside it.
     action_->setSeparator(text == "-");
+    action_->setText(action_->isSeparator() ? QString() : qtText);
     if (menu_) menu_->setTitle(qtText);
 }
 
