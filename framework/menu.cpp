@@ -85,6 +85,8 @@ AppleMenuItem::AppleMenuItem() {
 
 QuitMenuItem::QuitMenuItem() {
     Action()->setMenuRole(QAction::QuitRole);
+    // Its key quits from every window of the program, also from one without the menu bar.
+    Action()->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void QuitMenuItem::OnChosen() {
