@@ -16,10 +16,11 @@ void AcceptDrops(Main& window, const CoverRow& cover) {
 
 void Drop(Main& window, const CoverRow& cover, const Ref<DragItem>& item) {
     const Ref<FolderItem>& file = NonNil(item, "the dropped item").FolderItem();
+    // Picture data comes without a file, or with a file of a type not taken here, such as PNG.
     if (!file)
-        throw NilObjectException(
-            std::string("The ") + cover.title +
-            " takes picture files only: what was dropped holds picture data but no file.");
+        throw NilObjectException(std::string("The ") + cover.title +
+                                 " takes JPEG and BMP files only: PNG files, and pictures that come "
+                                 "without a file, are not taken here.");
     LoadCover(window, cover, file);
 }
 
