@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -88,6 +89,24 @@ TEST_F(StartupTest, ClosingTheLastWindowEndsTheProgramAsQuitWould) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(GetImplicitWindow("Main.Main"), nullptr);
     EXPECT_EQ(MenuBar1::implicitInstance, nullptr);
+}
+
+TEST_F(StartupTest, WithoutADisplayOneLineSaysSoAndTheStatusIsOne) {
+    for (const QString display : {":64999", ""}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY"})
+            environment.remove(name);
+        if (!display.isEmpty()) environment.insert("DISPLAY", display);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(KAVRELLO_PROGRAM);
+        ASSERT_TRUE(program.waitForFinished(60000));
+        const QString said = program.readAllStandardError();
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << said.toStdString();
+        EXPECT_EQ(program.exitCode(), 1) << said.toStdString();
+        EXPECT_EQ(said, display.isEmpty() ? "Kavrello 4: no display is set (DISPLAY is empty)\n"
+                                          : "Kavrello 4: cannot open display \":64999\"\n");
+    }
 }
 
 }  // namespace
