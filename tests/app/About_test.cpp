@@ -57,6 +57,8 @@ TEST_F(AboutTest, BoxAndControlsAreAsLaidOutWithTheShippedLogo) {
     EXPECT_EQ(canvas->Widget()->geometry(), QRect(29, 24, 437, 77));
     ASSERT_TRUE(canvas->Backdrop());
     EXPECT_EQ(canvas->Backdrop()->Image().size(), QSize(437, 77));
+    EXPECT_EQ(canvas->Backdrop()->Image(), QImage(KAVRELLO_SOURCE_DIR "/Resources/kavrello_logo.jpg"))
+        << "the logo as it is in the source tree";
     // The backdrop is what the canvas shows.
     EXPECT_EQ(canvas->Widget()->grab().toImage().pixelColor(200, 40),
               canvas->Backdrop()->Image().pixelColor(200, 40));
