@@ -11,7 +11,7 @@
 namespace startup {
 
 int ProgramMain(int argc, char** argv, const ViewMaker& makeDefaultView) {
-    RuntimeInit(argc, argv, "Kavrello 4");
+    if (!RuntimeInit(argc, argv, "Kavrello 4")) return 1;
     MainRoutine(makeDefaultView);
     finalize();
     return RuntimeExit();

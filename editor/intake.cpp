@@ -28,10 +28,11 @@ void Main::AcceptDrops(const CoverRow& cover) {
 // naming the file and the reason.
 void Main::DropOnCover(const CoverRow& cover, const Ref<DragItem>& item) {
     const Ref<FolderItem>& file = NonNil(item, "the dropped item").FolderItem();
+    // Picture data comes without a file, or with a file of a type not taken here, such as PNG.
     if (!file)
-        throw NilObjectException(
-            std::string("The ") + cover.title +
-            " takes picture files only: what was dropped holds picture data but no file.");
+        throw NilObjectException(std::string("The ") + cover.title +
+                                 " takes JPEG and BMP files only: PNG files, and pictures that come "
+                                 "without a file, are not taken here.");
     LoadCover(cover, file);
 }
 

@@ -81,6 +81,17 @@ Page AskForPage(Main& window) {
     return page;
 }
 
+// The picture turned a quarter turn clockwise for the page. The turn fails only when its new picture
+// cannot be had: that is reported as the file that could not be printed for want of memory.
+Ref<Picture> TurnForPrinting(const Ref<Picture>& picture, const std::string& path) {
+    try {
+        return GraphicUtils::Rotate90(picture, false);
+    } catch (const NilObjectException&) {
+        throw PictureFileFailure(path,
+                                 "memory ran out while turning it for printing, so nothing was printed");
+    }
+}
+
 }  // namespace
 
 // Prints `cover` from its file, turned, at its size with its four frame lines. Does nothing when the
@@ -89,8 +100,7 @@ void Main::PrintCover(const CoverRow& cover) {
     if (RuntimeStringCompare(this->*cover.path, "") == 0) return;
     // The run's own copy: a new intake during the turn's yields does not change what this run prints.
     const std::string path = this->*cover.path;
-    Ref<Picture> picture = ReadPicture(path);
-    picture = GraphicUtils::Rotate90(picture, false);
+    Ref<Picture> picture = TurnForPrinting(ReadPicture(path), path);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
     const Page page = AskForPage(*this);

@@ -174,7 +174,8 @@ bool StaticText::ApplyProperty(const std::string& name, const PropertyValue& val
     if (name == "TextAlign") {
         const int32_t align = std::get<int32_t>(value);
         const Qt::Alignment h = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
-        if (label) label->setAlignment(h | Qt::AlignVCenter);
+        // Text starts at the label's top edge: lines that do not fit are cut at the bottom, never the top.
+        if (label) label->setAlignment(h | Qt::AlignTop);
         return true;
     }
     if (name == "TextColor") {

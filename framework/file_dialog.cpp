@@ -11,12 +11,17 @@
 std::vector<std::string> OpenDialogFilters(const std::string& typeNames) {
     QMimeDatabase database;
     std::vector<std::string> filters;
+    QStringList patterns;
     for (const QString& name : QString::fromStdString(typeNames).split(u';', Qt::SkipEmptyParts)) {
         const QMimeType type = database.mimeTypeForName(name.trimmed());
         // A name the system does not know, or one without file patterns, cannot be matched: skip it.
         if (!type.isValid() || type.globPatterns().isEmpty()) continue;
         filters.push_back(type.filterString().toStdString());
+        patterns << type.globPatterns();
     }
+    // The dialog starts on the first choice: the files of every type in the list at once.
+    if (filters.size() > 1)
+        filters.insert(filters.begin(), "Pictures (" + patterns.join(u' ').toStdString() + ")");
     filters.push_back("All files (*)");
     return filters;
 }

@@ -11,7 +11,8 @@
 // Shows the open-file dialog for the ";"-separated MIME type names; the chosen file, or nil on cancel.
 Ref<FolderItem> GetOpenFolderItem(const std::string& typeNames);
 
-// The dialog's type choices: one per known MIME type name with its patterns ("GIF image (*.gif)"), in
+// The dialog's type choices: first one holding the patterns of every known type of the list (when it
+// names more than one), then one per known MIME type name with its patterns ("GIF image (*.gif)"), in
 // the list's order, unknown names left out, then a choice of all files last.
 std::vector<std::string> OpenDialogFilters(const std::string& typeNames);
 

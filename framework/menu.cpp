@@ -18,8 +18,9 @@ MenuItem::~MenuItem() = default;
 void MenuItem::Text(const std::string& text) {
     text_ = text;
     const QString qtText = QString::fromStdString(text);
-    action_->setText(qtText);
+    // A separator shows only its line: its text would be drawn beside it.
     action_->setSeparator(text == "-");
+    action_->setText(action_->isSeparator() ? QString() : qtText);
     if (menu_) menu_->setTitle(qtText);
 }
 
@@ -84,6 +85,8 @@ AppleMenuItem::AppleMenuItem() {
 
 QuitMenuItem::QuitMenuItem() {
     Action()->setMenuRole(QAction::QuitRole);
+    // Its key quits from every window of the program, also from one without the menu bar.
+    Action()->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void QuitMenuItem::OnChosen() {

@@ -12,6 +12,7 @@ namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
 // Below this, the mapping and its alignment cost more than they save.
 constexpr size_t kOwnMemoryFrom = size_t(4) << 20;
+int64_t imageByteLimit = int64_t(1) << 40;
 
 struct Mapping {
     void* start;
@@ -47,7 +48,7 @@ QImage AllocateImage(int32_t width, int32_t height, QImage::Format format, uint8
     int64_t bytesPerLine = (int64_t(width) * bits + 31) / 32 * 4;
     if (bytesPerLine * height >= int64_t(kOwnMemoryFrom)) bytesPerLine = (bytesPerLine + 63) / 64 * 64;
     const int64_t size = bytesPerLine * height;
-    if (bytesPerLine > std::numeric_limits<int32_t>::max() || size > (int64_t(1) << 40)) return {};
+    if (bytesPerLine > std::numeric_limits<int32_t>::max() || size > imageByteLimit) return {};
 
     if (size_t(size) < kOwnMemoryFrom) {
         QImage image(width, height, format);
@@ -61,4 +62,8 @@ QImage AllocateImage(int32_t width, int32_t height, QImage::Format format, uint8
     if (fillByte != 0) std::memset(mapping->start, fillByte, size_t(size));
     return QImage(static_cast<uchar*>(mapping->start), width, height, qsizetype(bytesPerLine), format, Unmap,
                   mapping);
+}
+
+void SetImageByteLimit(int64_t bytes) {
+    imageByteLimit = bytes;
 }

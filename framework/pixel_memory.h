@@ -8,3 +8,5 @@
 // A width x height image of `format` with every byte set to `fillByte`; a null image when the size is
 // 0 or negative or the memory cannot be had.
 QImage AllocateImage(int32_t width, int32_t height, QImage::Format format, uint8_t fillByte);
+// The most bytes one image may take (1 TB); tests lower it to play out memory running out.
+void SetImageByteLimit(int64_t bytes);

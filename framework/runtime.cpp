@@ -1,11 +1,13 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 #include "framework/app_style.h"
 #include "framework/application.h"
 #include "framework/window.h"
+#include "framework/x11.h"
 
 namespace {
 
@@ -19,8 +21,13 @@ bool runFailed = false;
 
 }  // namespace
 
-void RuntimeInit(int& argc, char** argv, const std::string& applicationName) {
+bool RuntimeInit(int& argc, char** argv, const std::string& applicationName) {
     if (!QApplication::instance()) {
+        // Qt would abort without a display: say so in one line instead.
+        if (const std::string problem = X11DisplayProblem(argc, argv); !problem.empty()) {
+            std::fprintf(stderr, "%s: %s\n", applicationName.c_str(), problem.c_str());
+            return false;
+        }
         OwnedApplication() = std::make_unique<QApplication>(argc, argv);
         QApplication::setStyle(MakeAppStyle());
     }
@@ -30,6 +37,7 @@ void RuntimeInit(int& argc, char** argv, const std::string& applicationName) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     quitRequested = false;
     runFailed = false;
+    return true;
 }
 
 void RunFrameworkInitialization(const std::function<void()>& entry) {

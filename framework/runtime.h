@@ -7,7 +7,8 @@
 
 // Starts the runtime: the Qt application (an existing one, as in tests, is used as it is), shown to the
 // user under `applicationName` (in messages, and as window titles that equal it, without a suffix).
-void RuntimeInit(int& argc, char** argv, const std::string& applicationName);
+// False, with one line on stderr, when there is no display to show windows on: nothing has started.
+bool RuntimeInit(int& argc, char** argv, const std::string& applicationName);
 // Initialises the framework and calls `entry` once before it returns; exceptions pass through.
 void RunFrameworkInitialization(const std::function<void()>& entry);
 // Runs the event loop until the application quits.

@@ -11,6 +11,7 @@
 #include "framework/controls.h"
 #include "framework/dispatch.h"
 #include "framework/runtime.h"
+#include "framework/x11.h"
 
 // The top-level Qt window of a Window: its menu bar above a content widget of the window's size.
 class WindowWidget : public QMainWindow {
@@ -22,7 +23,13 @@ class WindowWidget : public QMainWindow {
         event->accept();
         if (auto window = owner.lock()) Dispatch([&] { window->Close(); });
     }
+    void changeEvent(QEvent* event) override {
+        QMainWindow::changeEvent(event);
+        if (event->type() == QEvent::WindowTitleChange) ShowEmptyTitleOnX11(*this);
+    }
     void showEvent(QShowEvent* event) override {
+        // Before the window is mapped, so that the window manager never shows another title.
+        ShowEmptyTitleOnX11(*this);
         QMainWindow::showEvent(event);
         // The tab panels have laid out their pages now: place the controls on them.
         if (auto window = owner.lock()) window->MapControls();

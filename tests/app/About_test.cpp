@@ -9,6 +9,7 @@
 #include "editor/Main.h"
 #include "framework/folder_item.h"
 #include "framework/picture.h"
+#include "framework/x11.h"
 #include "picture_files.h"
 #include "support.h"
 
@@ -42,6 +43,8 @@ TEST_F(AboutTest, BoxAndControlsAreAsLaidOutWithTheShippedLogo) {
     EXPECT_EQ(about->Content()->size(), QSize(512, 169));
     EXPECT_EQ(widget->minimumSize(), widget->maximumSize()) << "the box must not be resizable";
     EXPECT_EQ(about->Title(), "");
+    EXPECT_EQ(WindowSystemTitle(*widget), "") << "the title bar shows nothing";
+    EXPECT_EQ(WindowSystemTitle(*main->Widget()), "Kavrello 4");
     const Qt::WindowFlags flags = widget->windowFlags();
     EXPECT_EQ(
         flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
@@ -54,6 +57,8 @@ TEST_F(AboutTest, BoxAndControlsAreAsLaidOutWithTheShippedLogo) {
     EXPECT_EQ(canvas->Widget()->geometry(), QRect(29, 24, 437, 77));
     ASSERT_TRUE(canvas->Backdrop());
     EXPECT_EQ(canvas->Backdrop()->Image().size(), QSize(437, 77));
+    EXPECT_EQ(canvas->Backdrop()->Image(), QImage(KAVRELLO_SOURCE_DIR "/Resources/kavrello_logo.jpg"))
+        << "the logo as it is in the source tree";
     // The backdrop is what the canvas shows.
     EXPECT_EQ(canvas->Widget()->grab().toImage().pixelColor(200, 40),
               canvas->Backdrop()->Image().pixelColor(200, 40));

@@ -17,6 +17,12 @@ struct Row {
     const char* shortcut;  // nullptr: never set
 };
 
+// A menu's row as it is drawn.
+QImage DrawnRow(QMenu& menu, QAction* action) {
+    menu.adjustSize();
+    return menu.grab(menu.actionGeometry(action)).toImage();
+}
+
 void ExpectItems(const MenuItem& menu, const std::vector<Row>& rows) {
     ASSERT_EQ(menu.Count(), int32_t(rows.size()));
     ASSERT_EQ(menu.Menu()->actions().size(), qsizetype(rows.size()));
@@ -30,6 +36,15 @@ void ExpectItems(const MenuItem& menu, const std::vector<Row>& rows) {
         EXPECT_EQ(item->KeyboardShortcut(),
                   rows[i].shortcut ? std::optional<std::string>(rows[i].shortcut) : std::nullopt);
         EXPECT_EQ(item->Action()->isSeparator(), !rows[i].shortcut);
+        if (!rows[i].shortcut) {
+            // A separator shows just what Qt's own separator shows: its line.
+            QMenu plain;
+            plain.setFixedWidth(menu.Menu()->sizeHint().width());
+            plain.addAction("above");
+            QAction* line = plain.addSeparator();
+            plain.addAction("below");
+            EXPECT_EQ(DrawnRow(*menu.Menu(), item->Action()), DrawnRow(plain, line)) << "more than a line";
+        }
         // Only Quit has a key: Ctrl+Q here.
         EXPECT_EQ(item->Action()->shortcut(),
                   QKeySequence(item->Name() == "FileQuit" ? QStringLiteral("Ctrl+Q") : QString()));

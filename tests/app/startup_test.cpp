@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <stdexcept>
@@ -30,7 +33,19 @@ class StartupTest : public FrameworkTest {
 TEST_F(StartupTest, QuitShutsDownWindowsThenMenuBarThenFileTypesInOrder) {
     std::vector<std::string> events;
     std::weak_ptr<Main> main;
-    QTimer::singleShot(0, [] { MenuBar1::implicitInstance->Lookup("FileQuit")->Action()->trigger(); });
+    // Quit's key works in every window: here in the About box, which has no menu bar of its own.
+    QTimer::singleShot(0, [] {
+        MenuBar1::implicitInstance->Lookup("UntitledAbout")->Action()->trigger();
+        QWidget* about = GetImplicitWindow("About.About")->Widget();
+        QApplication::setActiveWindow(about);
+        QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
+    });
+    QObject timeout;
+    bool stuck = false;
+    QTimer::singleShot(5000, &timeout, [&] {
+        stuck = true;
+        RuntimeQuit();
+    });
     ObserveFileTypeRegistry([&](const std::string& event, const std::string& name) {
         events.push_back(event + " " + name);
         if (event == "deregister") {
@@ -44,6 +59,7 @@ TEST_F(StartupTest, QuitShutsDownWindowsThenMenuBarThenFileTypesInOrder) {
         main = window;
         EXPECT_EQ(App()->MenuBar(), window->MenuBar()) << "one menu bar for the application and the window";
     });
+    EXPECT_FALSE(stuck) << "Ctrl+Q did not quit";
     EXPECT_EQ(status, 0);
     EXPECT_EQ(events, (std::vector<std::string>{"register image/jpeg", "register image/png",
                                                 "register image/x-bmp", "deregister image/jpeg",
@@ -73,6 +89,24 @@ TEST_F(StartupTest, ClosingTheLastWindowEndsTheProgramAsQuitWould) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(GetImplicitWindow("Main.Main"), nullptr);
     EXPECT_EQ(MenuBar1::implicitInstance, nullptr);
+}
+
+TEST_F(StartupTest, WithoutADisplayOneLineSaysSoAndTheStatusIsOne) {
+    for (const QString display : {":64999", ""}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY"})
+            environment.remove(name);
+        if (!display.isEmpty()) environment.insert("DISPLAY", display);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(KAVRELLO_PROGRAM);
+        ASSERT_TRUE(program.waitForFinished(60000));
+        const QString said = program.readAllStandardError();
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << said.toStdString();
+        EXPECT_EQ(program.exitCode(), 1) << said.toStdString();
+        EXPECT_EQ(said, display.isEmpty() ? "Kavrello 4: no display is set (DISPLAY is empty)\n"
+                                          : "Kavrello 4: cannot open display \":64999\"\n");
+    }
 }
 
 }  // namespace

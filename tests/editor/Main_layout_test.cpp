@@ -41,6 +41,24 @@ const Expected kControls[] = {
 
 class MainWindowTest : public FrameworkTest {};
 
+int DarkPixels(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+// The label shows as much of its text as the same label three times as wide and tall: none of it is cut.
+void ExpectWholeTextShown(QLabel& label) {
+    QLabel large(label.text());
+    large.setFont(label.font());
+    large.setPalette(label.palette());
+    large.setAlignment(label.alignment());
+    large.resize(3 * label.width(), 3 * label.height());
+    EXPECT_EQ(DarkPixels(label), DarkPixels(large));
+}
+
 TEST_F(MainWindowTest, WindowIsFixedSizeWithMinimiseAndCloseOnlyAndTabsShowCdFirst) {
     auto main = Main::Instance();
     ASSERT_TRUE(main);
@@ -92,6 +110,8 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsWindowCoordinatesOnItsPage) {
             EXPECT_EQ(parent == tabPage ? QStringLiteral("TabPanel1") : parent->objectName(), e.parent);
             const QVariant text = w->property("text");
             EXPECT_EQ(text.isValid() ? text.toString().toStdString() : "", e.text ? e.text : "");
+            if (auto* label = qobject_cast<QLabel*>(w); label && w->isVisible() && *e.text)
+                ExpectWholeTextShown(*label);
         }
     }
 }

@@ -90,6 +90,7 @@ TEST_F(InsertTest, CancelOrAChosenFileThatIsNoPictureChangesNothingAndOnlyTheFil
 
 TEST_F(InsertTest, TheRealDialogOffersTheKnownTypesAndGivesTheChosenFileOrNil) {
     QStringList offered;
+    QString startedOn;
     // Answers the dialog once it is up: polled, and tried again on each tick until the dialog has closed,
     // since it may not take a file before it has settled; after 5 s it is cancelled, so that a fault fails
     // the test instead of hanging it.
@@ -110,6 +111,7 @@ TEST_F(InsertTest, TheRealDialogOffersTheKnownTypesAndGivesTheChosenFileOrNil) {
             if (!*found) {
                 *found = true;
                 offered = dialog->nameFilters();
+                startedOn = dialog->selectedNameFilter();
                 QObject::connect(dialog, &QDialog::finished, timer, [timer] {
                     timer->stop();
                     timer->deleteLater();
@@ -127,9 +129,13 @@ TEST_F(InsertTest, TheRealDialogOffersTheKnownTypesAndGivesTheChosenFileOrNil) {
     };
     answer(nullptr);
     EXPECT_EQ(ShowOpenFileDialog(insert::kDialogTypes), nullptr);
-    ASSERT_EQ(offered.size(), 4);
-    EXPECT_TRUE(offered[0].contains("*.gif") && offered[1].contains("*.jpg") && offered[2].contains("*.pct"));
-    EXPECT_EQ(offered[3], "All files (*)");
+    ASSERT_EQ(offered.size(), 5);
+    // It starts on the files of all three types, then offers each type alone, then all files.
+    EXPECT_EQ(startedOn, offered[0]);
+    for (const char* pattern : {"*.gif", "*.jpg", "*.jpeg", "*.pct"})
+        EXPECT_TRUE(startedOn.contains(pattern));
+    EXPECT_TRUE(offered[1].contains("*.gif") && offered[2].contains("*.jpg") && offered[3].contains("*.pct"));
+    EXPECT_EQ(offered[4], "All files (*)");
     EXPECT_EQ(OpenDialogFilters("image/no-such-type;image/gif").size(), 2u) << "unknown names are skipped";
 
     answer("cover.bmp");

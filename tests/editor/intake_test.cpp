@@ -116,11 +116,13 @@ TEST_F(IntakeTest, CanvasTakesJpegAndBmpFilesButRefusesPngAtTheDrag) {
 }
 
 TEST_F(IntakeTest, PictureDataWithoutAFileOrAFileThatIsNoPictureIsReportedAndChangesNothing) {
+    // A PNG file dragged with its picture data.
     QMimeData data;
     data.setImageData(Quadrants(10, 10));
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(WriteQuadrants(dir, "drawn.png", "PNG")))});
     EXPECT_TRUE(Drag(Main::kDvd, data)) << "picture data is taken at the drag";
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_NE(reports[0].find("no file"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("JPEG and BMP files only: PNG files"), std::string::npos) << reports[0];
     EXPECT_TRUE(HintShown(Main::kDvd));
     EXPECT_EQ(main->Preview(Main::kDvd), nullptr);
     EXPECT_EQ(main->filenaamDVD + NameLabel(Main::kDvd), "");

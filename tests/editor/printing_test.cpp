@@ -10,6 +10,7 @@
 #include "framework/drag_item.h"
 #include "framework/folder_item.h"
 #include "framework/picture.h"
+#include "framework/pixel_memory.h"
 #include "print_support.h"
 
 namespace {
@@ -22,6 +23,7 @@ class PrintButtonsTest : public PrintTest {
     }
     void TearDown() override {
         SetBackgroundTaskObserver({});
+        SetImageByteLimit(int64_t(1) << 40);
         PrintTest::TearDown();
     }
     // The picture of `page`'s `index`th DrawPicture call.
@@ -122,7 +124,9 @@ TEST_F(PrintButtonsTest, AFileThatIsGoneOrNoPictureIsReportedByNameBeforeAnyDial
         {"btnPrintCdBack", "", "relative.bmp", "", "relative.bmp", "not an absolute path"},
         {"btnCdBoth", gone, good, "", "gone.jpg", "does not exist"},
         {"btnCdBoth", good, junk, "", "junk.jpg", "not a picture"},
+        {"btnPrintDvd", "", "", good, "good.bmp", "memory ran out"},  // no memory for the turned picture
     };
+    SetImageByteLimit(1000);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button + std::string(" ") + c.named);
         reports.clear();
