@@ -1,5 +1,6 @@
 // The open-file dialog: Qt's file dialog, offering the types of the MIME database that the list names.
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMimeDatabase>
 #include <QStringList>
@@ -27,7 +28,7 @@ Ref<FolderItem> ShowOpenFileDialog(const std::string& typeNames) {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
                                                       filters.join(QStringLiteral(";;")));
     if (path.isEmpty()) return nullptr;
-    return GetFolderItem(path.toStdString());
+    return GetFolderItem(QFile::encodeName(path).toStdString());
 }
 
 Ref<FolderItem> GetOpenFolderItem(const std::string& typeNames) {
