@@ -67,17 +67,25 @@ void DrawLaidBackCover(Graphics& page, double dotsPerMm, const Ref<Picture>& pic
     page.DrawPicture(picture, m, Dots(Y + mm), Dots(W), Dots(H), 0, 0, sourceWidth, sourceHeight);
 }
 
-// A fresh printer setup and the print dialog: the page, nil when the user cancels, and its dots per
-// millimetre, read from the setup after the dialog.
-struct Page {
-    Ref<Graphics> graphics;
-    double dotsPerMm = 0;
-};
-Page AskForPage(Main& window) {
-    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
-    Page page{OpenPrinterDialog(nullptr, nullptr)};
-    if (page.graphics) page.dotsPerMm = DotsPerMm(*setup);
-    return page;
+// A fresh printer setup and the print dialog, then `draw` on the page in its dots per millimetre, read
+// from the setup after the dialog; nothing when the user cancels. A print that fails is reported as the
+// failure of `what`, which names the covers' files.
+template <class Draw>
+void PrintPage(Main& window, const std::string& what, Draw draw) {
+    try {
+        Ref<PrinterSetup> setup = window.New<PrinterSetup>();
+        Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
+        if (!page) return;
+        draw(*page, DotsPerMm(*setup));
+        EndPrintJob(page);
+    } catch (const std::runtime_error& failure) {
+        throw std::runtime_error(what + " not printed: " + failure.what() + ".");
+    }
+}
+
+// A file as a failed print names it.
+std::string Named(const std::string& path) {
+    return "\"" + ShownName(FolderItem(path).Name()) + "\"";
 }
 
 }  // namespace
@@ -90,10 +98,11 @@ void PrintCover(Main& window, const CoverRow& cover) {
     picture = GraphicUtils::Rotate90(picture, false);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
-    const Page page = AskForPage(window);
-    if (!page.graphics) return;
-    DrawCover(*page.graphics, page.dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
-              sourceWidth, sourceHeight);
+    PrintPage(window, std::string("The ") + cover.title + " " + Named(path) + " was",
+              [&](Graphics& page, double dotsPerMm) {
+                  DrawCover(page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
+                            sourceWidth, sourceHeight);
+              });
 }
 
 void PrintBothCdCovers(Main& window) {
@@ -106,11 +115,14 @@ void PrintBothCdCovers(Main& window) {
     Ref<Picture> backPicture = ReadPicture(window.*covers::kCdBack.path);
     const int32_t backWidth = backPicture->Width();
     const int32_t backHeight = backPicture->Height();
-    const Page page = AskForPage(window);
-    if (!page.graphics) return;
-    DrawCover(*page.graphics, page.dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
-              frontWidth, frontHeight);
-    DrawLaidBackCover(*page.graphics, page.dotsPerMm, backPicture, backWidth, backHeight);
+    PrintPage(window,
+              "The CD covers " + Named(window.*front.path) + " and " + Named(window.*covers::kCdBack.path) +
+                  " were",
+              [&](Graphics& page, double dotsPerMm) {
+                  DrawCover(page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
+                            frontWidth, frontHeight);
+                  DrawLaidBackCover(page, dotsPerMm, backPicture, backWidth, backHeight);
+              });
 }
 
 }  // namespace printing

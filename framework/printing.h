@@ -30,3 +30,7 @@ class PrinterSetup {
 // resolution from the top-left corner of the printable area, or nil when the user cancels. Neither the
 // setup nor the parent window is needed; either may be nil.
 Ref<Graphics> OpenPrinterDialog(const Ref<PrinterSetup>& setup, const Ref<Window>& parent);
+
+// Releases the page, which ends its print job. Raises std::runtime_error saying why when the job is known
+// to have failed: the printer reported an error, or its output file is missing or incomplete.
+void EndPrintJob(Ref<Graphics>& page);
