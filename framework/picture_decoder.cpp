@@ -43,7 +43,8 @@ int64_t Pixels(const QSize& size) {
 QImage::Format DecodeFormat(QImageReader& reader) {
     if (!reader.size().isValid()) return QImage::Format_Invalid;
     const QImage::Format format = reader.imageFormat();
-    return format > QImage::Format_Invalid && format < QImage::NImageFormats ? format : QImage::Format_Invalid;
+    return format > QImage::Format_Invalid && format < QImage::NImageFormats ? format
+                                                                             : QImage::Format_Invalid;
 }
 
 // Too many pixels, or more bytes than the reader may allocate in the format it decodes into.
@@ -67,6 +68,20 @@ QSize ShownSize(QImageReader& reader) {
     return size;
 }
 
+// The largest size at least `wanted` that libjpeg decodes at 1/2, 1/4 or 1/8 scale with nothing left for
+// Qt to scale: Qt's own scaling of a JPEG reads past the rows libjpeg wrote (uninitialised memory).
+// Qt picks the scale from the smaller of the two integer ratios, rounded down to a power of two.
+QSize ExactReduction(const QSize& full, const QSize& wanted) {
+    for (int d = 8; d > 1; d /= 2) {
+        const QSize reduced((full.width() + d - 1) / d, (full.height() + d - 1) / d);
+        const int ratio = std::min(full.width() / reduced.width(), full.height() / reduced.height());
+        if (reduced.width() >= wanted.width() && reduced.height() >= wanted.height() && ratio >= d &&
+            ratio < 2 * d)
+            return reduced;
+    }
+    return full;
+}
+
 // A JPEG file decoded when its pixels are first needed: straight at a reduced scale when it is only
 // drawn shrunk, which libjpeg does far faster than a full decode.
 class JpegFileSource : public PictureSource {
@@ -88,7 +103,7 @@ class JpegFileSource : public PictureSource {
         if (scaled.isValid()) {
             // The reader scales before it turns the picture upright.
             if (reader.transformation() & QImageIOHandler::TransformationRotate90) scaled.transpose();
-            reader.setScaledSize(scaled);
+            reader.setScaledSize(ExactReduction(reader.size(), scaled));
         }
         QImage image;
         // A full decode goes straight into pixel memory of the layer's own, which big pictures take
@@ -110,8 +125,7 @@ class JpegFileSource : public PictureSource {
 bool ReadFilled(QImageReader& reader, QImage& image, uint8_t fill) {
     const QSize size = reader.size();
     const QImage::Format format = DecodeFormat(reader);
-    if (format != QImage::Format_Invalid)
-        image = AllocateImage(size.width(), size.height(), format, fill);
+    if (format != QImage::Format_Invalid) image = AllocateImage(size.width(), size.height(), format, fill);
     return reader.read(&image) && !image.isNull();
 }
 
