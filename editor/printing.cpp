@@ -68,17 +68,25 @@ void DrawLaidBackCover(Graphics& page, double dotsPerMm, const Ref<Picture>& pic
     page.DrawPicture(picture, m, Dots(Y + mm), Dots(W), Dots(H), 0, 0, sourceWidth, sourceHeight);
 }
 
-// A fresh printer setup and the print dialog: the page, nil when the user cancels, and its dots per
-// millimetre, read from the setup after the dialog.
-struct Page {
-    Ref<Graphics> graphics;
-    double dotsPerMm = 0;
-};
-Page AskForPage(Main& window) {
-    Ref<PrinterSetup> setup = window.New<PrinterSetup>();
-    Page page{OpenPrinterDialog(nullptr, nullptr)};
-    if (page.graphics) page.dotsPerMm = DotsPerMm(*setup);
-    return page;
+// A fresh printer setup and the print dialog, then `draw` on the page in its dots per millimetre, read
+// from the setup after the dialog; nothing when the user cancels. A print that fails is reported as the
+// failure of `what`, which names the covers' files.
+template <class Draw>
+void PrintPage(Main& window, const std::string& what, Draw draw) {
+    try {
+        Ref<PrinterSetup> setup = window.New<PrinterSetup>();
+        Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
+        if (!page) return;
+        draw(*page, DotsPerMm(*setup));
+        EndPrintJob(page);
+    } catch (const std::runtime_error& failure) {
+        throw std::runtime_error(what + " not printed: " + failure.what() + ".");
+    }
+}
+
+// A file as a failed print names it.
+std::string Named(const std::string& path) {
+    return "\"" + ShownName(FolderItem(path).Name()) + "\"";
 }
 
 // The picture turned a quarter turn clockwise for the page. The turn fails only when its new picture
@@ -103,10 +111,11 @@ void Main::PrintCover(const CoverRow& cover) {
     Ref<Picture> picture = TurnForPrinting(ReadPicture(path), path);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
-    const Page page = AskForPage(*this);
-    if (!page.graphics) return;
-    DrawCover(*page.graphics, page.dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
-              sourceWidth, sourceHeight);
+    PrintPage(*this, std::string("The ") + cover.title + " " + Named(path) + " was",
+              [&](Graphics& page, double dotsPerMm) {
+                  DrawCover(page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
+                            sourceWidth, sourceHeight);
+              });
 }
 
 // Prints the CD front and, D(130) lower and laid on its side, the CD back on one page, neither turned.
@@ -121,9 +130,10 @@ void Main::PrintBothCdCovers() {
     Ref<Picture> backPicture = ReadPicture(filenaamCDBack);
     const int32_t backWidth = backPicture->Width();
     const int32_t backHeight = backPicture->Height();
-    const Page page = AskForPage(*this);
-    if (!page.graphics) return;
-    DrawCover(*page.graphics, page.dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
-              frontWidth, frontHeight);
-    DrawLaidBackCover(*page.graphics, page.dotsPerMm, backPicture, backWidth, backHeight);
+    PrintPage(*this, "The CD covers " + Named(filenaamCDFront) + " and " + Named(filenaamCDBack) + " were",
+              [&](Graphics& page, double dotsPerMm) {
+                  DrawCover(page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
+                            frontWidth, frontHeight);
+                  DrawLaidBackCover(page, dotsPerMm, backPicture, backWidth, backHeight);
+              });
 }

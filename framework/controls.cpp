@@ -1,5 +1,7 @@
 #include "framework/controls.h"
 
+#include <unistd.h>
+
 #include <QLabel>
 #include <QMimeData>
 #include <QPointer>
@@ -19,6 +21,15 @@ namespace {
 QString ToQt(const std::string& text) {
     // A carriage return breaks lines in labels.
     return QString::fromStdString(text).replace(QChar('\r'), QChar('\n'));
+}
+
+// A file URI of no host, "localhost" or this machine's own name names a file here.
+bool OnThisMachine(const QUrl& url) {
+    const QString host = url.host();
+    if (host.isEmpty() || host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0) return true;
+    char name[256] = {};
+    return ::gethostname(name, sizeof name - 1) == 0 &&
+           host.compare(QString::fromLocal8Bit(name), Qt::CaseInsensitive) == 0;
 }
 
 // Properties every control takes whose meaning here is only to be kept.
@@ -158,7 +169,10 @@ bool PushButton::ApplyProperty(const std::string& name, const PropertyValue& val
 
 // ---- StaticText
 
-StaticText::StaticText() : RectControl(new QLabel) {}
+StaticText::StaticText() : RectControl(new QLabel) {
+    // Texts may come from file names: a "<" or "&" in them is shown, never taken as markup.
+    static_cast<QLabel*>(Widget())->setTextFormat(Qt::PlainText);
+}
 
 bool StaticText::ApplyProperty(const std::string& name, const PropertyValue& value) {
     auto* label = static_cast<QLabel*>(Widget());
@@ -264,7 +278,11 @@ Ref<DragItem> Canvas::DropFor(const QMimeData& data) const {
     // Of several files only the first counts; it is judged by its name, as the registered types say.
     const QList<QUrl> urls = data.urls();
     if (!urls.isEmpty() && urls.first().isLocalFile()) {
-        const std::string path = urls.first().toLocalFile().toStdString();
+        // A file of another machine is not taken at all: no file, and no picture data either.
+        if (!OnThisMachine(urls.first())) return nullptr;
+        // The path's bytes as the URI spells them, also where they are no valid UTF-8.
+        const std::string path =
+            QByteArray::fromPercentEncoding(urls.first().path(QUrl::FullyEncoded).toLatin1()).toStdString();
         const std::string name = FolderItem(path).Name();
         for (const std::string& typeName : acceptedFileTypes_) {
             const FileType* type = FindFileType(typeName);

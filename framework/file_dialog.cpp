@@ -2,6 +2,7 @@
 #include "framework/file_dialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMimeDatabase>
 #include <QStringList>
@@ -32,7 +33,7 @@ Ref<FolderItem> ShowOpenFileDialog(const std::string& typeNames) {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
                                                       filters.join(QStringLiteral(";;")));
     if (path.isEmpty()) return nullptr;
-    return GetFolderItem(path.toStdString());
+    return GetFolderItem(QFile::encodeName(path).toStdString());
 }
 
 Ref<FolderItem> GetOpenFolderItem(const std::string& typeNames) {

@@ -1,5 +1,7 @@
 #include "framework/folder_item.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +11,9 @@
 
 FolderItem::FolderItem(std::string absolutePath) : path_(std::move(absolutePath)) {}
 
+// The path's bytes are kept as they are: a name need not be valid UTF-8 to be a file's name.
 std::string FolderItem::Name() const {
-    return QFileInfo(QString::fromStdString(path_)).fileName().toStdString();
+    return path_.substr(path_.find_last_of('/') + 1);
 }
 
 Ref<FolderItem> FolderItem::Parent() const {

@@ -1,10 +1,11 @@
 #include "framework/picture_decoder.h"
 
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
+#include "framework/folder_item.h"
 #include "framework/picture.h"
+#include "framework/picture_file.h"
 #include "framework/pixel_memory.h"
 
 namespace {
@@ -33,8 +34,25 @@ std::string SizeError(const QSize& size) {
            " pixels)";
 }
 
-bool TooLarge(const QSize& size) {
-    return size.isValid() && int64_t(size.width()) * size.height() > kMaxPicturePixels;
+int64_t Pixels(const QSize& size) {
+    return size.isValid() ? int64_t(size.width()) * size.height() : 0;
+}
+
+// The format the reader decodes into; asked only of a header that told a size, since Qt's PNG reader
+// answers with an uninitialised value for a broken one.
+QImage::Format DecodeFormat(QImageReader& reader) {
+    if (!reader.size().isValid()) return QImage::Format_Invalid;
+    const QImage::Format format = reader.imageFormat();
+    return format > QImage::Format_Invalid && format < QImage::NImageFormats ? format
+                                                                             : QImage::Format_Invalid;
+}
+
+// Too many pixels, or more bytes than the reader may allocate in the format it decodes into.
+bool TooLarge(const QSize& size, QImage::Format format) {
+    const int64_t bytesPerPixel =
+        format == QImage::Format_Invalid ? 4 : std::max(1, QImage::toPixelFormat(format).bitsPerPixel() / 8);
+    return Pixels(size) > kMaxPicturePixels || Pixels(size) * bytesPerPixel > int64_t(kAllocationLimitMB)
+                                                                                  << 20;
 }
 
 // A reader that turns pictures as their EXIF orientation says and refuses decompression bombs.
@@ -50,11 +68,25 @@ QSize ShownSize(QImageReader& reader) {
     return size;
 }
 
+// The largest size at least `wanted` that libjpeg decodes at 1/2, 1/4 or 1/8 scale with nothing left for
+// Qt to scale: Qt's own scaling of a JPEG reads past the rows libjpeg wrote (uninitialised memory).
+// Qt picks the scale from the smaller of the two integer ratios, rounded down to a power of two.
+QSize ExactReduction(const QSize& full, const QSize& wanted) {
+    for (int d = 8; d > 1; d /= 2) {
+        const QSize reduced((full.width() + d - 1) / d, (full.height() + d - 1) / d);
+        const int ratio = std::min(full.width() / reduced.width(), full.height() / reduced.height());
+        if (reduced.width() >= wanted.width() && reduced.height() >= wanted.height() && ratio >= d &&
+            ratio < 2 * d)
+            return reduced;
+    }
+    return full;
+}
+
 // A JPEG file decoded when its pixels are first needed: straight at a reduced scale when it is only
 // drawn shrunk, which libjpeg does far faster than a full decode.
 class JpegFileSource : public PictureSource {
   public:
-    explicit JpegFileSource(QString path) : path_(std::move(path)) {}
+    JpegFileSource(std::string path, QSize size) : path_(std::move(path)), size_(size) {}
 
     QImage Decode() const override { return Read(QSize()); }
 
@@ -62,65 +94,124 @@ class JpegFileSource : public PictureSource {
 
   private:
     QImage Read(QSize scaled) const {
-        QImageReader reader(path_);
+        std::string error;
+        const std::unique_ptr<PictureFile> file = OpenPictureFileForReading(path_, error);
+        if (!file) throw PictureFileFailure(path_, error);
+        file->SetLimit(PictureReadLimit(Pixels(size_)));
+        QImageReader reader(file.get());
         Prepare(reader);
         if (scaled.isValid()) {
             // The reader scales before it turns the picture upright.
             if (reader.transformation() & QImageIOHandler::TransformationRotate90) scaled.transpose();
-            reader.setScaledSize(scaled);
+            reader.setScaledSize(ExactReduction(reader.size(), scaled));
         }
         QImage image;
         // A full decode goes straight into pixel memory of the layer's own, which big pictures take
         // from huge pages; the reader fills an image of its size and format in place.
         if (!scaled.isValid() && reader.size().isValid())
             image = AllocateImage(reader.size().width(), reader.size().height(), QImage::Format_RGB32, 0);
-        if (!reader.read(&image) || image.isNull())
-            throw PictureFileFailure(path_.toStdString(), ReadError(reader));
+        if (!reader.read(&image) || image.isNull()) throw PictureFileFailure(path_, ReadError(reader));
+        if (!scaled.isValid() && image.size() != size_)
+            throw PictureFileFailure(path_, "it changed size while it was being read");
         return image;
     }
 
-    QString path_;
+    std::string path_;
+    QSize size_;  // as the header told it when the file was opened
 };
 
+// Reads the picture into an image of its size and format whose bytes are all `fill` to begin with, so
+// that what a damaged file leaves unwritten holds `fill`, not leftover memory.
+bool ReadFilled(QImageReader& reader, QImage& image, uint8_t fill) {
+    const QSize size = reader.size();
+    const QImage::Format format = DecodeFormat(reader);
+    if (format != QImage::Format_Invalid) image = AllocateImage(size.width(), size.height(), format, fill);
+    return reader.read(&image) && !image.isNull();
+}
+
+bool Indexed(QImage::Format format) {
+    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+           format == QImage::Format_Indexed8;
+}
+
+// The one colour of pixels that a damaged file leaves unwritten or that lie past its palette.
+constexpr QRgb kUnreadColor = qRgb(0, 0, 0);
+
+// A picture of 32-bit pixels, each from the file or kUnreadColor. Other formats are filled with zero
+// bytes, which read as black; an indexed picture is read twice, into images filled with index 0 and
+// with the last index: pixels where the two differ were never written.
+
+QImage ReadAs32Bit(const std::string& path, QImageReader& reader, std::string& error) {
+    QImage image;
+    if (!ReadFilled(reader, image, 0x00)) return {};
+    if (!Indexed(image.format())) return image.convertToFormat(QImage::Format_RGB32);
+
+    const std::unique_ptr<PictureFile> again = OpenPictureFileForReading(path, error);
+    if (!again) return {};
+    again->SetLimit(PictureReadLimit(Pixels(image.size())));
+    QImageReader second(again.get());
+    Prepare(second);
+    QImage other;
+    if (!ReadFilled(second, other, 0xFF) || other.size() != image.size()) {
+        error = "it changed while it was being read";
+        return {};
+    }
+    // Indices as bytes, and a full table whose entries past the file's palette are kUnreadColor.
+    QImage first = image.convertToFormat(QImage::Format_Indexed8);
+    other = other.convertToFormat(QImage::Format_Indexed8);
+    QList<QRgb> table = first.colorTable();
+    table.resize(256, kUnreadColor);
+    first.setColorTable(table);
+    QImage result = first.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        const uchar* a = first.constScanLine(y);
+        const uchar* b = other.constScanLine(y);
+        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            if (a[x] != b[x]) out[x] = kUnreadColor;
+    }
+    return result;
+}
+
 }  // namespace
+
+std::string ShownName(std::string text) {
+    for (size_t at = text.find('\0'); at != std::string::npos; at = text.find('\0', at))
+        text.replace(at, 1, "%00");
+    return text;
+}
 
 NilObjectException PictureFileFailure(const std::string& path, const std::string& reason) {
     // Built by appending: GCC 12 warns falsely about a literal joined to a std::string here.
     std::string message = "\"";
-    message += QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    message += ShownName(FolderItem(path).Name());
     message += "\" cannot be used: ";
     message += reason;
     message += ".\n(";
-    message += path;
+    message += ShownName(path);
     message += ")";
     return NilObjectException(message);
 }
 
 DecodedPicture OpenPictureFile(const std::string& path) {
-    const QString file = QString::fromStdString(path);
-    const QFileInfo info(file);
-    if (!info.exists()) return {nullptr, "it does not exist"};
-    if (info.isDir()) return {nullptr, "it is a folder"};
-    if (!info.isReadable()) return {nullptr, "it cannot be read (permission denied)"};
+    std::string error;
+    const std::unique_ptr<PictureFile> file = OpenPictureFileForReading(path, error);
+    if (!file) return {nullptr, error};
 
-    QImageReader reader(file);
+    QImageReader reader(file.get());
     Prepare(reader);
     if (!reader.canRead()) return {nullptr, ReadError(reader)};
     const QSize size = ShownSize(reader);
-    if (TooLarge(size)) return {nullptr, SizeError(size)};
+    if (TooLarge(size, DecodeFormat(reader))) return {nullptr, SizeError(size)};
+    file->SetLimit(PictureReadLimit(Pixels(size)));
 
     // Photographs are decoded when first needed; their header has told their size.
     if (reader.format() == "jpeg" && size.isValid() && !size.isEmpty())
-        return {
-            std::make_shared<Picture>(size.width(), size.height(), std::make_shared<JpegFileSource>(file)),
-            {}};
+        return {std::make_shared<Picture>(size.width(), size.height(),
+                                          std::make_shared<JpegFileSource>(path, size)),
+                {}};
 
-    QImage image;
-    if (!reader.read(&image) || image.isNull()) {
-        // The reader refuses pictures beyond its allocation limit with the same error as bad data.
-        if (size.isValid() && int64_t(size.width()) * size.height() * 4 > int64_t(kAllocationLimitMB) << 20)
-            return {nullptr, SizeError(size)};
-        return {nullptr, ReadError(reader)};
-    }
+    QImage image = ReadAs32Bit(path, reader, error);
+    if (image.isNull()) return {nullptr, error.empty() ? ReadError(reader) : error};
     return {std::make_shared<Picture>(std::move(image)), {}};
 }

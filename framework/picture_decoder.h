@@ -22,5 +22,8 @@ struct DecodedPicture {
 // raised then (as PictureFileFailure), before anything uses them.
 DecodedPicture OpenPictureFile(const std::string& path);
 
+// A file's name or path as a message shows it: a NUL byte, which no file name can hold, shows as %00.
+std::string ShownName(std::string text);
+
 // The exception that says a picture file cannot be used, naming the file and the reason.
 NilObjectException PictureFileFailure(const std::string& path, const std::string& reason);

@@ -2,6 +2,8 @@
 // own, with one-dot lines and pictures sent at their full resolution.
 #include "framework/printer_page.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -34,7 +36,7 @@ std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
     device.setPageMargins(layout.minimumMargins(), layout.units());
     if (!job->painter.begin(&device)) {
         const QString file = device.outputFileName();
-        throw std::runtime_error("The printer could not start the page" +
+        throw std::runtime_error("the printer could not start the page" +
                                  (file.isEmpty() ? std::string() : " (" + file.toStdString() + ")") + ".");
     }
     job->devicePixelsPerDot = double(device.resolution()) / PageResolution();
@@ -44,12 +46,33 @@ std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
     return job;
 }
 
+// What is wrong with a finished PDF file: missing, or cut short (a full disk) before its closing line.
+std::string OutputFileFailure(const QString& path) {
+    QFile file(path);
+    const std::string named = " (" + path.toStdString() + ")";
+    if (!QFileInfo::exists(path) || !file.open(QIODevice::ReadOnly))
+        return "its output file is missing" + named;
+    const qint64 size = file.size();
+    if (size < 8 || !file.seek(size - 8) || !file.read(8).contains("%%EOF"))
+        return "its output file is incomplete, perhaps the disk is full" + named;
+    return {};
+}
+
 class PrinterPage final : public PainterGraphics {
   public:
     explicit PrinterPage(std::unique_ptr<PrintJob> job)
         : PainterGraphics(&job->painter, job->widthDots, job->heightDots), job_(std::move(job)) {}
     // Ending the painter ends the job: the page goes to the printer, or the PDF file is complete.
-    ~PrinterPage() override { job_->painter.end(); }
+    ~PrinterPage() override { End(); }
+
+    // Ends the job once; says what went wrong, or "" when nothing that can be seen did.
+    std::string End() {
+        if (!job_->painter.isActive()) return {};
+        if (!job_->painter.end() || job_->printer->printerState() == QPrinter::Error)
+            return "the printer reported an error";
+        const QString output = job_->printer->outputFileName();
+        return output.isEmpty() ? std::string() : OutputFileFailure(output);
+    }
 
     void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width, int32_t height,
                      int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) override {
@@ -77,6 +100,13 @@ class PrinterPage final : public PainterGraphics {
 };
 
 }  // namespace
+
+void EndPrintJob(Ref<Graphics>& page) {
+    auto* printerPage = dynamic_cast<PrinterPage*>(page.get());
+    const std::string failure = printerPage && page.use_count() == 1 ? printerPage->End() : std::string();
+    page.reset();
+    if (!failure.empty()) throw std::runtime_error(failure);
+}
 
 Ref<Graphics> NewPrinterPage(std::unique_ptr<QPrinter> printer) {
     return std::make_shared<PrinterPage>(StartJob(std::move(printer)));

@@ -15,6 +15,8 @@ namespace {
 void ShowFailureBox(const std::string& message) {
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                     QString::fromStdString(message), QMessageBox::Ok, QApplication::activeWindow());
+    // Messages name files and paths: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -1,9 +1,11 @@
-// Every file of the shared picture corpus through cover intake: it loads, or it is refused with a
-// reason that names it, and a refusal changes nothing.
+// Every file of the shared picture corpus through cover intake and printing: it loads and prints, or it
+// is refused with a reason that names it, and a refusal changes nothing. CI runs these under memcheck.
 #include <QDirIterator>
 #include <QFileInfo>
 
 #include "cover_support.h"
+#include "framework/printer_page.h"
+#include "framework/printing.h"
 
 namespace {
 
@@ -14,6 +16,7 @@ class CorpusTest : public CoverTest {
     void SetUp() override {
         CoverTest::SetUp();
         if (!QFileInfo(kCorpus).isDir()) GTEST_SKIP() << "no picture corpus at " << kCorpus.toStdString();
+        Services().printDialog = [this](const Ref<PrinterSetup>&) { return NewPdfPage(File("page.pdf")); };
     }
 };
 
@@ -32,6 +35,11 @@ TEST_F(CorpusTest, EveryFileLoadsOrIsRefusedByNameWithTheCoverUnchanged) {
             ASSERT_TRUE(main->Preview(Main::kDvd));
             EXPECT_EQ(main->Preview(Main::kDvd)->Width(), 467);
             EXPECT_EQ(main->filenaamDVD, file.absoluteFilePath().toStdString());
+            // Printed from the file: decoded in full, turned and written to a PDF file.
+            reports.clear();
+            Push(Main::kDvd.printButton);
+            for (const std::string& report : reports)
+                EXPECT_NE(report.find(file.fileName().toStdString()), std::string::npos) << report;
         } catch (const NilObjectException& refusal) {
             ++refused;
             EXPECT_NE(std::string(refusal.what()).find(file.fileName().toStdString()), std::string::npos)

@@ -1,7 +1,11 @@
 // Pictures taken in by the canvases: drags and drops of files, the previews they make, how the canvases
 // paint them and how Rotate turns them.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -160,6 +164,87 @@ TEST_F(IntakeTest, ASecondDropReplacesATurnedPreviewAndLeavesTheOtherCoversAlone
     EXPECT_EQ(main->Preview(Main::kDvd), nullptr);
     EXPECT_TRUE(HintShown(Main::kCdFront));
     EXPECT_EQ(Page(), 0);
+}
+
+TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoad) {
+    std::string deep = File("");
+    for (int i = 0; i < 21; ++i) deep += std::string(200, 'd') + "/";
+    ASSERT_EQ(mkfifo(File("still.jpg").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("loop.jpg", File("loop.jpg").c_str()), 0);
+    ASSERT_EQ(mkdir(File("locked").c_str(), 0), 0);
+    // A 12000 x 12000 PNG of 16 bits a channel: its header alone, which is all a refusal may read.
+    auto chunk = [](const QByteArray& typeAndData) {
+        const QByteArray length = QByteArray::number(typeAndData.size() - 4, 16).rightJustified(8, '0');
+        const QByteArray crc = QByteArray::number(Crc32(typeAndData), 16).rightJustified(8, '0');
+        return QByteArray::fromHex(length) + typeAndData + QByteArray::fromHex(crc);
+    };
+    WriteBytes(dir, "huge.png",
+               "\x89PNG\r\n\x1a\n" + chunk("IHDR" + QByteArray::fromHex("00002ee000002ee01006000000")) +
+                   chunk("IDAT") + chunk("IEND"));
+    const struct {
+        std::string path, named, why;
+    } cases[] = {{File("still.jpg"), "still.jpg", "FIFO"},
+                 {"/dev/zero", "zero", "device"},
+                 {File("loop.jpg"), "loop.jpg", "loop of symbolic links"},
+                 {File("locked/in.jpg"), "in.jpg", geteuid() == 0 ? "does not exist" : "may not be searched"},
+                 {deep + "deep.jpg", "deep.jpg", "too long"},
+                 {File("huge.png"), "huge.png", "too large"}};
+    auto refusal = [](const std::function<void()>& load) -> std::string {
+        try {
+            load();
+        } catch (const NilObjectException& e) {
+            return e.what();
+        }
+        return "no refusal";
+    };
+    for (const auto& c : cases) {
+        const std::string why = refusal([&] { Load(Main::kDvd, c.path); });
+        EXPECT_NE(why.find('"' + c.named + '"'), std::string::npos) << why;
+        EXPECT_NE(why.find(c.why), std::string::npos) << why;
+    }
+    // A photo cut short whose rest reads as zeros for a terabyte is shown without reading it all.
+    QFile cut(QString::fromStdString(jpeg));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    const QByteArray photo = cut.readAll();
+    ASSERT_TRUE(cut.resize(photo.size() - 2) && cut.resize(int64_t(1) << 40));
+    Load(Main::kDvd, jpeg);
+    EXPECT_EQ(FileOf(Main::kDvd), jpeg);
+    // A photo replaced by one of another size before its pixels are read is refused by name.
+    const std::string grows = WriteQuadrants(dir, "grows.jpg", "JPEG");
+    const Ref<Picture> lazy = FolderItem(grows).OpenAsPicture();
+    WriteQuadrants(dir, "grows.jpg", "JPEG", 30, 30);
+    EXPECT_NE(refusal([&] { lazy->Load(); }).find("\"grows.jpg\""), std::string::npos);
+
+    // Names that are markup or no valid UTF-8 load and show as they are, also from file URIs naming
+    // this machine; another machine's are refused at the drag, and a NUL in a URI is named.
+    const std::string markup = WriteImage(dir, "<h1>Big & bold.jpg", Quadrants(10, 10), "JPEG");
+    WriteBytes(dir, "x", photo);
+    const std::string cafe = dir.path().toStdString() + "/caf\xe9.jpg";
+    ASSERT_EQ(::rename(File("x").c_str(), cafe.c_str()), 0);
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    const QString folder = QUrl::fromLocalFile(dir.path()).path(QUrl::FullyEncoded);
+    const std::pair<QString, std::string> uris[] = {
+        {"file://localhost" + QUrl::fromLocalFile(QString::fromStdString(markup)).path(QUrl::FullyEncoded),
+         markup},
+        {"file://" + QString(host) + folder + "/caf%E9.jpg", cafe}};
+    for (const auto& [uri, path] : uris) {
+        QMimeData data;
+        data.setUrls({QUrl(uri)});
+        ASSERT_TRUE(Drag(Main::kCdFront, data)) << uri.toStdString();
+        EXPECT_EQ(FileOf(Main::kCdFront), path);
+        EXPECT_EQ(NameLabel(Main::kCdFront), FolderItem(path).Name());
+    }
+    EXPECT_EQ(static_cast<QLabel*>(main->Control<StaticText>("naamCDFront")->Widget())->textFormat(),
+              Qt::PlainText);
+    QMimeData remote, nul;
+    remote.setUrls({QUrl("file://elsewhere.example" + folder + "/caf%E9.jpg")});
+    EXPECT_FALSE(Drag(Main::kCdBack, remote));
+    nul.setUrls({QUrl("file://" + folder + "/a%00b.jpg")});
+    ASSERT_TRUE(Drag(Main::kCdBack, nul));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("\"a%00b.jpg\""), std::string::npos) << reports[0];
+    ::unlink(cafe.c_str());  // a name Qt cannot spell, so the folder's removal would miss it
 }
 
 }  // namespace

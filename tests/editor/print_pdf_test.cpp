@@ -218,13 +218,31 @@ TEST_F(PdfPrintTest, AtTheDefault300DotsPerInchTheMarginStaysInDotsAndTheCoverIn
     ExpectCoverOnPage(RenderPageAt254(pdf), {10 * dot, 10 * dot, 1417 * dot, 1417 * dot, 10 * dot});
 }
 
-TEST_F(PdfPrintTest, APageThatCannotStartIsReportedWithItsFile) {
-    pdf = PathOf("no-such-folder/page.pdf");
+TEST_F(PdfPrintTest, APrintThatFailsIsReportedWithItsCoverFileAndOneThatWorksIsNot) {
     auto main = Main::Instance();
     main->filenaamCDFront = WritePicture("front.bmp", 20, 20);
-    Click(main, "btnPrintCdFront");
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_NE(reports[0].find("no-such-folder/page.pdf"), std::string::npos) << reports[0];
+    const struct {
+        std::string output;
+        bool removedWhilePrinting;
+        const char* why;  // nullptr: printed, nothing said
+    } prints[] = {{PathOf("no-such-folder/page.pdf"), false, "no-such-folder/page.pdf"},
+                  {"/dev/full", false, "incomplete"},
+                  {PathOf("gone.pdf"), true, "missing"},
+                  {PathOf("fine.pdf"), false, nullptr}};
+    for (const auto& print : prints) {
+        SCOPED_TRACE(print.output);
+        reports.clear();
+        Services().printDialog = [&](const Ref<PrinterSetup>&) {
+            Ref<Graphics> page = NewPdfPage(print.output);
+            if (print.removedWhilePrinting) QFile::remove(QString::fromStdString(print.output));
+            return page;
+        };
+        Click(main, "btnPrintCdFront");
+        ASSERT_EQ(reports.size(), print.why ? 1u : 0u);
+        if (!print.why) continue;
+        EXPECT_NE(reports[0].find("\"front.bmp\""), std::string::npos) << reports[0];
+        EXPECT_NE(reports[0].find(print.why), std::string::npos) << reports[0];
+    }
 }
 
 // The newest PDF file in `folder` that appears within a minute, or "".

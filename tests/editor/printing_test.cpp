@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <set>
 
 #include "editor/Main.h"
 #include "framework/background_task.h"
@@ -140,6 +141,34 @@ TEST_F(PrintButtonsTest, AFileThatIsGoneOrNoPictureIsReportedByNameBeforeAnyDial
         EXPECT_EQ(main->filenaamCDFront + main->filenaamCDBack + main->filenaamDVD, c.front + c.back + c.dvd);
     }
     EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(PrintButtonsTest, PalettePicturesPrintInTheirOwnColoursAndUnwrittenPixelsInOne) {
+    QImage two(8, 2, QImage::Format_Mono);
+    two.setColorTable({qRgb(0, 0, 255), qRgb(255, 255, 0)});
+    two.fill(0);
+    two.setPixel(7, 0, 1);
+    QImage greys(256, 1, QImage::Format_Indexed8);
+    for (int i = 0; i < 256; ++i) greys.setColor(i, qRgb(i, i, i)), greys.setPixel(i, 0, i);
+    main->filenaamCDFront = WriteImage(dir, "two.bmp", two, "BMP");
+    main->filenaamCDBack = WriteImage(dir, "greys.bmp", greys, "BMP");
+    // 4 x 2, run-length coded, red and green: two green pixels, then the data ends.
+    main->filenaamDVD =
+        WriteBytes(dir, "cut.bmp",
+                   QByteArray::fromHex("424d42000000000000003e000000280000000400000002000000010008"
+                                       "000100000004000000000000000000000002000000000000000000ff00"
+                                       "00ff000002010001"));
+    for (const char* button : {"btnPrintCdFront", "btnPrintCdBack", "btnPrintDvd"}) Click(main, button);
+    ASSERT_EQ(pages.size(), 3u);
+    // Turned clockwise, the file's (x, y) lies at (height - 1 - y, x).
+    EXPECT_EQ(Drawn(0, 0)->Graphics()->Pixel(1, 0), RGB(0, 0, 255));
+    EXPECT_EQ(Drawn(0, 0)->Graphics()->Pixel(1, 7), RGB(255, 255, 0));
+    std::set<uint32_t> shades;
+    for (int y = 0; y < 256; ++y) shades.insert(Drawn(1, 0)->Graphics()->Pixel(0, y).value);
+    EXPECT_EQ(shades.size(), 256u);
+    const Ref<Graphics> cut = Drawn(2, 0)->Graphics();
+    EXPECT_EQ(std::tuple(cut->Pixel(0, 1), cut->Pixel(0, 2), cut->Pixel(1, 0)),
+              std::tuple(RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 0, 0)));
 }
 
 TEST_F(PrintButtonsTest, ATurnedPreviewDoesNotChangeThePrint) {

@@ -1,5 +1,7 @@
 // The runtime under the windows: handlers that throw, handlers and controls looked up by kind and name,
 // the cooperative yield, conversion to whole dots, string comparison, and the printer setup's resolution.
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
@@ -38,6 +40,15 @@ TEST_F(RuntimeTest, AThrowingHandlerIsReportedAndTheProgramGoesOn) {
     Services().reportFailure = [](const std::string&) { throw std::runtime_error("report failed"); };
     EXPECT_FALSE(Dispatch([] { throw std::runtime_error("x"); })) << "a failing report is contained too";
     EXPECT_TRUE(Dispatch([] {}));
+    // The real report shows a message as it is: a name like "<b>x</b>.jpg" is no markup.
+    RestoreRealServices();
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget)) format = box->textFormat(), box->done(0);
+    });
+    Services().reportFailure("\"<b>x</b>.jpg\" cannot be used");
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 TEST_F(RuntimeTest, HandlersOfTheWrongKindAndControlsOfTheWrongNameOrClassAreRefused) {
