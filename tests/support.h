@@ -1,4 +1,5 @@
-// Shared test helpers: a fixture that starts each test from a clean framework state and records reports.
+// Shared test helpers: a fixture that records the reports of failures and ends each test with the
+// program's own shut-down, so that the next one starts from a clean framework.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ class FrameworkTest : public ::testing::Test {
     }
     void TearDown() override {
         startup::finalize();
-        ReleaseAppObject();
+        RuntimeExit();
         RestoreRealServices();
     }
 
