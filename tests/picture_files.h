@@ -53,16 +53,6 @@ inline std::string WriteBytes(const QTemporaryDir& dir, const QString& name, con
     return path.toStdString();
 }
 
-// The CRC-32 of PNG chunks.
-inline uint32_t Crc32(const QByteArray& bytes) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (char byte : bytes) {
-        crc ^= uint8_t(byte);
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 // True when two colours differ by at most `tolerance` in each channel (JPEG is lossy).
 inline bool Near(QColor a, QColor b, int tolerance = 48) {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
