@@ -15,6 +15,10 @@
 #include "framework/services.h"
 #include "framework/window.h"
 
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 class FrameworkTest : public ::testing::Test {
   protected:
     void SetUp() override {

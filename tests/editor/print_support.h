@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cover_support.h"
@@ -11,10 +12,8 @@
 #include "framework/pixel_memory.h"
 #include "framework/printing.h"
 
-// The colours of Corners(): red, green and blue at top-left, top-right and bottom-left.
-constexpr Color kTopLeft = RGB(255, 0, 0), kTopRight = RGB(0, 255, 0), kBottomLeft = RGB(0, 0, 255);
-
-// A page that keeps its calls as text: "line x1 y1 x2 y2|picture x y w h sx sy sw sh|".
+// A page that keeps its calls as text, "line x1 y1 x2 y2|picture x y w h sx sy sw sh lies|", where a
+// picture of Corners() lies "upright" or "turned" a quarter turn clockwise, and any other picture "other".
 class RecordingPage : public Graphics {
   public:
     int32_t Width() const override { return 5000; }
@@ -23,7 +22,13 @@ class RecordingPage : public Graphics {
     void DrawRect(int32_t x, int32_t y, int32_t w, int32_t h) override { Add("rect", {x, y, w, h}); }
     void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t w, int32_t h, int32_t sx,
                      int32_t sy, int32_t sw, int32_t sh) override {
-        Add("picture", {x, y, w, h, sx, sy, sw, sh});
+        const Ref<Graphics> g = picture->Graphics();
+        const int32_t r = picture->Width() - 1, b = picture->Height() - 1;
+        const auto corners = std::tuple(RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));  // of Corners()
+        Add("picture", {x, y, w, h, sx, sy, sw, sh},
+            std::tuple(g->Pixel(0, 0), g->Pixel(r, 0), g->Pixel(0, b)) == corners   ? " upright"
+            : std::tuple(g->Pixel(r, 0), g->Pixel(r, b), g->Pixel(0, 0)) == corners ? " turned"
+                                                                                    : " other");
         pictures.push_back(picture);
     }
     Color Pixel(int32_t, int32_t) const override { return Color{}; }
@@ -33,10 +38,10 @@ class RecordingPage : public Graphics {
     std::vector<Ref<Picture>> pictures;
 
   private:
-    void Add(const char* kind, std::initializer_list<int32_t> values) {
+    void Add(const char* kind, std::initializer_list<int32_t> values, const char* more = "") {
         calls += kind;
         for (int32_t v : values) calls += ' ' + std::to_string(v);
-        calls += '|';
+        calls += std::string(more) + '|';
     }
 };
 
@@ -67,30 +72,18 @@ class PrintTest : public CoverTest {
     std::vector<Ref<RecordingPage>> pages;  // one a confirmed dialog
 };
 
-// The calls of each print at 10 dots a millimetre: four frame lines, then the picture, of a source of
-// `sw` x `sh` pixels, stretched into the cover's rectangle.
-inline std::string Source(int sw, int sh) {
-    return " 0 0 " + std::to_string(sw) + ' ' + std::to_string(sh) + '|';
-}
-inline std::string DvdCalls(int sw, int sh) {
-    return "line 0 5 1840 5|line 0 2735 1840 2735|line 5 0 5 2740|line 1835 0 1835 2740|"
-           "picture 5 5 1830 2730" +
-           Source(sw, sh);
-}
-inline std::string CdFrontCalls(int sw, int sh) {
-    return "line 0 10 1220 10|line 0 1210 1220 1210|line 10 0 10 1220|line 1210 0 1210 1220|"
-           "picture 10 10 1200 1200" +
-           Source(sw, sh);
-}
-inline std::string CdBackCalls(int sw, int sh) {
-    return "line 0 10 1190 10|line 0 1510 1190 1510|line 10 0 10 1520|line 1180 0 1180 1520|"
-           "picture 10 10 1170 1500" +
-           Source(sw, sh);
-}
-// Print both: the front, then the back laid on its side below it.
-inline std::string BothCalls(int frontWidth, int frontHeight, int backWidth, int backHeight) {
-    return CdFrontCalls(frontWidth, frontHeight) +
-           "line 0 1310 1520 1310|line 0 2480 1520 2480|line 10 1300 10 2490|line 1510 1300 1510 2490|"
-           "picture 10 1310 1500 1170" +
-           Source(backWidth, backHeight);
+// Each print's calls at 10 dots a millimetre, four frame lines and the picture's rectangle, to be followed by
+// Source(): the picture's source of `w` x `h` pixels and how it lies. Print both lays the back on its
+// side below the front.
+inline const std::string kDvdPrint =
+    "line 0 5 1840 5|line 0 2735 1840 2735|line 5 0 5 2740|line 1835 0 1835 2740|picture 5 5 1830 2730";
+inline const std::string kCdFrontPrint =
+    "line 0 10 1220 10|line 0 1210 1220 1210|line 10 0 10 1220|line 1210 0 1210 1220|picture 10 10 1200 1200";
+inline const std::string kCdBackPrint =
+    "line 0 10 1190 10|line 0 1510 1190 1510|line 10 0 10 1520|line 1180 0 1180 1520|picture 10 10 1170 1500";
+inline const std::string kLaidCdBackPrint =
+    "line 0 1310 1520 1310|line 0 2480 1520 2480|line 10 1300 10 2490|line 1510 1300 1510 2490|"
+    "picture 10 1310 1500 1170";
+inline std::string Source(int w, int h, const char* lies) {
+    return " 0 0 " + std::to_string(w) + ' ' + std::to_string(h) + ' ' + lies + '|';
 }
