@@ -75,8 +75,7 @@ TEST_F(IntakeTest, ADroppedJpegFillsEachCanvasWithAStretchedPreviewThatTurnsAndP
         EXPECT_EQ(Colours(empty, {{0, h / 2}, {w - 1, h / 2}, {w / 2, 0}, {w / 2, h - 1}, {2, h / 2}}),
                   "black black black black white ");
 
-        ASSERT_TRUE(DropFiles(*cover, {jpeg}));
-        ASSERT_TRUE(Preview(*cover));
+        ASSERT_TRUE(DropFiles(*cover, {jpeg}) && Preview(*cover));
         const QImage preview = Preview(*cover)->Image();
         EXPECT_EQ(std::tuple(preview.width(), preview.height(), Preview(*cover)->Depth()),
                   std::tuple(w, h, 32));

@@ -20,9 +20,7 @@ namespace {
 // Pages are rendered by pdftoppm at 254 dots per inch, where a pixel is 0.1 mm: the tolerance of a place.
 constexpr double kToleranceMm = 0.1 + 1e-9;
 
-int Px(double mm) {
-    return int(std::lround(mm * 10));
-}
+const auto Px = [](double mm) { return int(std::lround(mm * 10)); };
 
 QString Run(const QString& program, const QStringList& arguments) {
     QProcess process;
