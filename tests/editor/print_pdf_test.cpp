@@ -47,51 +47,45 @@ QString PictureSizes(const std::string& pdf) {
     return sizes;
 }
 
-// A frame line across the ten pixels around `mm`, read by `at`: centred within 0.1 mm of it, drawn dark,
-// about one dot wide.
-void ExpectLine(double mm, const std::function<int(int)>& at) {
-    double dark = 0, moment = 0;
-    int darkest = 255;
-    for (int i = Px(mm) - 5; i < Px(mm) + 5; ++i) {
-        dark += (255 - at(i)) / 255.0;
-        moment += (255 - at(i)) / 255.0 * (i + 0.5);
-        darkest = std::min(darkest, at(i));
-    }
-    EXPECT_NEAR(moment / dark / 10, mm, kToleranceMm);
-    EXPECT_LT(darkest, 80) << "the line at " << mm << " mm is drawn dark";
-    EXPECT_TRUE(dark > 0.6 && dark < 2.5) << "the line at " << mm << " mm is " << dark << " dots wide";
-}
-
-// The first and one past the last picture pixel (mid grey) read by `at` over [from, to), in mm.
-std::pair<double, double> PictureRun(int from, int to, const std::function<int(int)>& at) {
-    int first = -1, last = -1;
-    for (int i = from; i < to; ++i)
-        if (at(i) > 70 && at(i) < 190) first = first < 0 ? i : first, last = i;
-    return {first / 10.0, (last + 1) / 10.0};
-}
-
 // Where a cover should lie on the paper, in millimetres: its picture's rectangle, its margin and the line
 // where its frame begins (0 for the page's edge).
 struct CoverPlace {
     double left, top, width, height, margin, frameTop = 0;
 };
 
-// Expects each frame line at both of its ends and the picture's four edges at their places.
+// Expects the cover's four frame lines, each crossed in the margin strips beside the picture, within 0.1
+// mm of their places, dark and about one dot wide; and the picture's four edges within 0.1 mm of theirs.
 void ExpectCoverOnPage(const QImage& page, const CoverPlace& p) {
     ASSERT_FALSE(page.isNull());
+    using Profile = std::function<int(int)>;  // the greys along a row or a column
     auto pixel = [&](int x, int y) { return page.valid(x, y) ? qGray(page.pixel(x, y)) : 255; };
+    auto line = [](double mm, const Profile& at) {
+        double dark = 0, moment = 0;
+        int darkest = 255;
+        for (int i = Px(mm) - 5; i < Px(mm) + 5; ++i)
+            dark += (255 - at(i)) / 255.0, moment += (255 - at(i)) / 255.0 * (i + 0.5),
+                darkest = std::min(darkest, at(i));
+        EXPECT_NEAR(moment / dark / 10, mm, kToleranceMm);
+        EXPECT_TRUE(darkest < 80 && dark > 0.6 && dark < 2.5)
+            << mm << " mm: " << darkest << ", " << dark << " dots";
+    };
     const double right = p.left + p.width, bottom = p.top + p.height;
-    // Each line is crossed in the margin strips beside the picture.
     for (double strip : {p.left - p.margin / 2, right + p.margin / 2})
-        for (double y : {p.top, bottom}) ExpectLine(y, [&](int i) { return pixel(Px(strip), i); });
+        for (double y : {p.top, bottom}) line(y, [&](int i) { return pixel(Px(strip), i); });
     for (double strip : {p.top - p.margin / 2, bottom + p.margin / 2})
-        for (double x : {p.left, right}) ExpectLine(x, [&](int i) { return pixel(i, Px(strip)); });
-
+        for (double x : {p.left, right}) line(x, [&](int i) { return pixel(i, Px(strip)); });
+    // The picture's pixels (mid grey) along a row or column: the first and one past the last, in mm.
+    auto run = [](int from, int to, const Profile& at) {
+        int first = -1, last = -1;
+        for (int i = from; i < to; ++i)
+            if (at(i) > 70 && at(i) < 190) first = first < 0 ? i : first, last = i;
+        return std::pair(first / 10.0, (last + 1) / 10.0);
+    };
     const int midRow = Px(p.top + p.height / 2), midColumn = Px(p.left + p.width / 2);
-    const auto across = PictureRun(0, page.width(), [&](int x) { return pixel(x, midRow); });
+    const auto across = run(0, page.width(), [&](int x) { return pixel(x, midRow); });
     // Down the page only within this cover's frame: another cover may lie above or below it.
     const auto down =
-        PictureRun(Px(p.frameTop), Px(bottom + p.margin) + 1, [&](int y) { return pixel(midColumn, y); });
+        run(Px(p.frameTop), Px(bottom + p.margin) + 1, [&](int y) { return pixel(midColumn, y); });
     const std::pair<double, double> edges[] = {
         {across.first, p.left}, {across.second, right}, {down.first, p.top}, {down.second, bottom}};
     for (auto [found, expected] : edges) EXPECT_NEAR(found, expected, kToleranceMm) << "a picture edge";

@@ -13,7 +13,7 @@
 #include "framework/printing.h"
 
 // A page that keeps its calls as text, "line x1 y1 x2 y2|picture x y w h sx sy sw sh lies|", where a
-// picture of Corners() lies "upright" or "turned" a quarter turn clockwise, and any other picture "other".
+// picture of WritePicture() lies "upright" or "turned" a quarter turn clockwise, and any other "other".
 class RecordingPage : public Graphics {
   public:
     int32_t Width() const override { return 5000; }
@@ -24,7 +24,7 @@ class RecordingPage : public Graphics {
                      int32_t sy, int32_t sw, int32_t sh) override {
         const Ref<Graphics> g = picture->Graphics();
         const int32_t r = picture->Width() - 1, b = picture->Height() - 1;
-        const auto corners = std::tuple(RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));  // of Corners()
+        const auto corners = std::tuple(RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));  // its corners
         Add("picture", {x, y, w, h, sx, sy, sw, sh},
             std::tuple(g->Pixel(0, 0), g->Pixel(r, 0), g->Pixel(0, b)) == corners   ? " upright"
             : std::tuple(g->Pixel(r, 0), g->Pixel(r, b), g->Pixel(0, 0)) == corners ? " turned"
@@ -60,9 +60,16 @@ class PrintTest : public CoverTest {
         SetPageResolution(0);
         CoverTest::TearDown();
     }
-    // A BMP of Corners(width, height) in the temporary folder.
+    // A BMP in the temporary folder, mid grey with a red, green and blue pixel at its top-left, top-right
+    // and bottom-left corners: where they land tells whether and how it was turned.
     std::string WritePicture(const char* name, int width, int height) {
-        return WriteImage(dir, name, Corners(width, height), "BMP");
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(qRgb(128, 128, 128));
+        for (auto [x, y, rgb] : {std::tuple(0, 0, qRgb(255, 0, 0)),
+                                 {width - 1, 0, qRgb(0, 255, 0)},
+                                 {0, height - 1, qRgb(0, 0, 255)}})
+            image.setPixel(x, y, rgb);
+        return WriteImage(dir, name, image, "BMP");
     }
 
     std::vector<Ref<RecordingPage>> pages;  // one a dialog
