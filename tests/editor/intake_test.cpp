@@ -9,7 +9,6 @@
 #include <QMimeData>
 #include <QSysInfo>
 #include <QUrl>
-#include <QWidget>
 
 #include "cover_support.h"
 

@@ -2,9 +2,7 @@
 // dots per inch (10 dots a millimetre) into such pages, and the calls each print should make there.
 #pragma once
 
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "cover_support.h"
 #include "framework/background_task.h"
