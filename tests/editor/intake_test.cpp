@@ -172,10 +172,8 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
         EXPECT_TRUE(Contains(why, '"' + c.named + '"') && Contains(why, c.why)) << why;
     }
     // A photo cut short whose rest reads as zeros for a terabyte is shown without reading it all.
-    QFile cut(QString::fromStdString(jpeg));
-    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
-    const QByteArray photo = cut.readAll();
-    ASSERT_TRUE(cut.resize(photo.size() - 2) && cut.resize(int64_t(1) << 40));
+    const QString photo = QString::fromStdString(jpeg);
+    ASSERT_TRUE(QFile::resize(photo, QFile(photo).size() - 2) && QFile::resize(photo, int64_t(1) << 40));
     Load(Main::kDvd, jpeg);
     EXPECT_EQ(FileOf(Main::kDvd), jpeg);
     // A photo replaced by one of another size before its pixels are read is refused by name.
@@ -187,7 +185,7 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     // this machine; another machine's are refused at the drag, and a NUL in a URI is named.
     const std::string markup = WriteImage(dir, "<h1>Big & bold.jpg", Quadrants(10, 10), "JPEG");
     const std::string cafe = dir.path().toStdString() + "/caf\xe9.jpg";
-    ASSERT_EQ(::rename(WriteBytes(dir, "x", photo).c_str(), cafe.c_str()), 0);
+    ASSERT_EQ(::rename(WriteQuadrants(dir, "x", "JPEG").c_str(), cafe.c_str()), 0);
     const QString folder = QUrl::fromLocalFile(dir.path()).path(QUrl::FullyEncoded);
     const std::pair<QString, std::string> uris[] = {
         {"file://localhost" + folder + "/%3Ch1%3EBig%20&%20bold.jpg", markup},
