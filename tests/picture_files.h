@@ -22,17 +22,6 @@ inline QImage Quadrants(int width, int height) {
     return image;
 }
 
-// Grey with one red, green and blue corner pixel (top-left, top-right, bottom-left): where they land
-// tells whether and how a picture was turned.
-inline QImage Corners(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(qRgb(128, 128, 128));
-    image.setPixel(0, 0, qRgb(255, 0, 0));
-    image.setPixel(width - 1, 0, qRgb(0, 255, 0));
-    image.setPixel(0, height - 1, qRgb(0, 0, 255));
-    return image;
-}
-
 // Saves `image` in `dir` in the given format ("JPEG", "BMP", "PNG"); returns its path.
 inline std::string WriteImage(const QTemporaryDir& dir, const QString& name, const QImage& image,
                               const char* format) {
@@ -51,16 +40,6 @@ inline std::string WriteBytes(const QTemporaryDir& dir, const QString& name, con
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     return path.toStdString();
-}
-
-// The CRC-32 of PNG chunks.
-inline uint32_t Crc32(const QByteArray& bytes) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (char byte : bytes) {
-        crc ^= uint8_t(byte);
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
 }
 
 // True when two colours differ by at most `tolerance` in each channel (JPEG is lossy).

@@ -1,4 +1,5 @@
-// Shared test helpers: a fixture that starts each test from a clean framework state and records reports.
+// Shared test helpers: a fixture that records the reports of failures and ends each test with the
+// program's own shut-down, so that the next one starts from a clean framework.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,10 @@
 #include "framework/services.h"
 #include "framework/window.h"
 
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 class FrameworkTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -21,7 +26,7 @@ class FrameworkTest : public ::testing::Test {
     }
     void TearDown() override {
         startup::finalize();
-        ReleaseAppObject();
+        RuntimeExit();
         RestoreRealServices();
     }
 

@@ -28,6 +28,11 @@ class CoverTest : public FrameworkTest {
     std::string NameLabel(const CoverRow& cover) {
         return main->Control<StaticText>(cover.nameLabel)->Text();
     }
+    // What a cover shows and holds: its file, its name label, whether its hint shows, and its preview.
+    std::string State(const CoverRow& cover) {
+        return FileOf(cover) + "|" + NameLabel(cover) + (HintShown(cover) ? "|hint|" : "|no hint|") +
+               std::to_string(reinterpret_cast<uintptr_t>(Preview(cover).get()));
+    }
     int32_t Page() { return main->Control<TabPanel>("TabPanel1")->Value(); }
     void SetPage(int32_t page) { main->Control<TabPanel>("TabPanel1")->Value(page); }
     void Push(const char* button) { main->Control<PushButton>(button)->Push(); }

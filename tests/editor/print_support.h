@@ -1,109 +1,90 @@
 // Shared helpers of the print tests: a page that records its drawing calls, a fixture that prints at 254
-// dots per inch (10 dots a millimetre) into such pages, and the calls each cover should make there.
+// dots per inch (10 dots a millimetre) into such pages, and the calls each print should make there.
 #pragma once
 
-#include <QTemporaryDir>
-#include <string>
-#include <vector>
+#include <tuple>
 
-#include "editor/Main.h"
+#include "cover_support.h"
+#include "framework/background_task.h"
 #include "framework/graphics.h"
+#include "framework/pixel_memory.h"
 #include "framework/printing.h"
-#include "picture_files.h"
-#include "support.h"
 
-// The colours of Corners(): red, green and blue at top-left, top-right and bottom-left.
-constexpr Color kTopLeft = RGB(255, 0, 0), kTopRight = RGB(0, 255, 0), kBottomLeft = RGB(0, 0, 255);
-
-inline std::string CallText(const char* kind, std::initializer_list<int32_t> values) {
-    std::string text = kind;
-    for (int32_t v : values) text += ' ' + std::to_string(v);
-    return text;
-}
-
-// A page that keeps its calls as text: "line x1 y1 x2 y2" and "picture x y w h / sx sy sw sh".
+// A page that keeps its calls as text, "line x1 y1 x2 y2|picture x y w h sx sy sw sh lies|", where a
+// picture of WritePicture() lies "upright" or "turned" a quarter turn clockwise, and any other "other".
 class RecordingPage : public Graphics {
   public:
     int32_t Width() const override { return 5000; }
     int32_t Height() const override { return 5000; }
-    void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
-        calls.push_back(CallText("line", {x1, y1, x2, y2}));
-    }
-    void DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override {
-        calls.push_back(CallText("rect", {x, y, width, height}));
-    }
-    void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width, int32_t height,
-                     int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) override {
-        calls.push_back(CallText("picture", {x, y, width, height}) + " /" +
-                        CallText("", {sourceX, sourceY, sourceWidth, sourceHeight}));
+    void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { Add("line", {x1, y1, x2, y2}); }
+    void DrawRect(int32_t x, int32_t y, int32_t w, int32_t h) override { Add("rect", {x, y, w, h}); }
+    void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t w, int32_t h, int32_t sx,
+                     int32_t sy, int32_t sw, int32_t sh) override {
+        const Ref<Graphics> g = picture->Graphics();
+        const int32_t r = picture->Width() - 1, b = picture->Height() - 1;
+        const auto corners = std::tuple(RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));  // its corners
+        Add("picture", {x, y, w, h, sx, sy, sw, sh},
+            std::tuple(g->Pixel(0, 0), g->Pixel(r, 0), g->Pixel(0, b)) == corners   ? " upright"
+            : std::tuple(g->Pixel(r, 0), g->Pixel(r, b), g->Pixel(0, 0)) == corners ? " turned"
+                                                                                    : " other");
         pictures.push_back(picture);
     }
     Color Pixel(int32_t, int32_t) const override { return Color{}; }
-    void SetPixel(int32_t, int32_t, Color) override { calls.push_back("pixel"); }
+    void SetPixel(int32_t x, int32_t y, Color) override { Add("pixel", {x, y}); }
 
-    std::vector<std::string> calls;
+    std::string calls;
     std::vector<Ref<Picture>> pictures;
+
+  private:
+    void Add(const char* kind, std::initializer_list<int32_t> values, const char* more = "") {
+        calls += kind;
+        for (int32_t v : values) calls += ' ' + std::to_string(v);
+        calls += std::string(more) + '|';
+    }
 };
 
-class PrintTest : public FrameworkTest {
+class PrintTest : public CoverTest {
   protected:
     void SetUp() override {
-        FrameworkTest::SetUp();
-        ASSERT_TRUE(dir.isValid());
+        CoverTest::SetUp();
         SetPageResolution(254);
-        Services().printDialog = [this](const Ref<PrinterSetup>&) -> Ref<Graphics> {
-            ++dialogs;
-            if (cancelDialog) return nullptr;
+        Services().printDialog = [this](const Ref<PrinterSetup>&) {
             return pages.emplace_back(std::make_shared<RecordingPage>());
         };
     }
     void TearDown() override {
+        SetBackgroundTaskObserver({});
+        SetImageByteLimit(int64_t(1) << 40);
         SetPageResolution(0);
-        FrameworkTest::TearDown();
+        CoverTest::TearDown();
     }
-    // A BMP of Corners(width, height) in the temporary folder.
-    std::string WritePicture(const std::string& name, int width, int height) {
-        return WriteImage(dir, QString::fromStdString(name), Corners(width, height), "BMP");
+    // A BMP in the temporary folder, mid grey with a red, green and blue pixel at its top-left, top-right
+    // and bottom-left corners: where they land tells whether and how it was turned.
+    std::string WritePicture(const char* name, int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(qRgb(128, 128, 128));
+        for (auto [x, y, rgb] : {std::tuple(0, 0, qRgb(255, 0, 0)),
+                                 {width - 1, 0, qRgb(0, 255, 0)},
+                                 {0, height - 1, qRgb(0, 0, 255)}})
+            image.setPixel(x, y, rgb);
+        return WriteImage(dir, name, image, "BMP");
     }
-    std::string PathOf(const std::string& name) const {
-        return dir.filePath(QString::fromStdString(name)).toStdString();
-    }
-    void Click(const Ref<Main>& window, const char* button) { window->Control<PushButton>(button)->Push(); }
 
-    QTemporaryDir dir;
-    int dialogs = 0;  // times the print dialog was shown
-    bool cancelDialog = false;
-    std::vector<Ref<RecordingPage>> pages;  // one a confirmed dialog
+    std::vector<Ref<RecordingPage>> pages;  // one a dialog
 };
 
-// The calls of the cover tables at 10 dots a millimetre: four frame lines, then the picture of a source
-// of `sw` x `sh` drawn into its rectangle.
-inline std::vector<std::string> CoverCalls(std::vector<std::string> lines, int x, int y, int w, int h, int sw,
-                                           int sh) {
-    lines.push_back(CallText("picture", {x, y, w, h}) + " /" + CallText("", {0, 0, sw, sh}));
-    return lines;
-}
-inline std::vector<std::string> DvdCalls(int sw, int sh) {
-    return CoverCalls(
-        {"line 0 5 1840 5", "line 0 2735 1840 2735", "line 5 0 5 2740", "line 1835 0 1835 2740"}, 5, 5, 1830,
-        2730, sw, sh);
-}
-inline std::vector<std::string> CdFrontCalls(int sw, int sh) {
-    return CoverCalls(
-        {"line 0 10 1220 10", "line 0 1210 1220 1210", "line 10 0 10 1220", "line 1210 0 1210 1220"}, 10, 10,
-        1200, 1200, sw, sh);
-}
-inline std::vector<std::string> CdBackCalls(int sw, int sh) {
-    return CoverCalls(
-        {"line 0 10 1190 10", "line 0 1510 1190 1510", "line 10 0 10 1520", "line 1180 0 1180 1520"}, 10, 10,
-        1170, 1500, sw, sh);
-}
-// Print both: the front, then the back laid below it.
-inline std::vector<std::string> BothCalls(int frontWidth, int frontHeight, int backWidth, int backHeight) {
-    std::vector<std::string> calls = CdFrontCalls(frontWidth, frontHeight);
-    for (const std::string& call : CoverCalls({"line 0 1310 1520 1310", "line 0 2480 1520 2480",
-                                               "line 10 1300 10 2490", "line 1510 1300 1510 2490"},
-                                              10, 1310, 1500, 1170, backWidth, backHeight))
-        calls.push_back(call);
-    return calls;
+// Each print's calls at 10 dots a millimetre, four frame lines and the picture's rectangle, to be followed by
+// Source(): the picture's source of `w` x `h` pixels and how it lies. Print both lays the back on its
+// side below the front.
+inline const std::string kDvdPrint =
+    "line 0 5 1840 5|line 0 2735 1840 2735|line 5 0 5 2740|line 1835 0 1835 2740|picture 5 5 1830 2730";
+inline const std::string kCdFrontPrint =
+    "line 0 10 1220 10|line 0 1210 1220 1210|line 10 0 10 1220|line 1210 0 1210 1220|picture 10 10 1200 1200";
+inline const std::string kCdBackPrint =
+    "line 0 10 1190 10|line 0 1510 1190 1510|line 10 0 10 1520|line 1180 0 1180 1520|picture 10 10 1170 1500";
+inline const std::string kLaidCdBackPrint =
+    "line 0 1310 1520 1310|line 0 2480 1520 2480|line 10 1300 10 2490|line 1510 1300 1510 2490|"
+    "picture 10 1310 1500 1170";
+inline std::string Source(int w, int h, const char* lies) {
+    return " 0 0 " + std::to_string(w) + ' ' + std::to_string(h) + ' ' + lies + '|';
 }
