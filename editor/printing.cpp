@@ -84,9 +84,12 @@ void PrintPage(Main& window, const std::string& what, Draw draw) {
     }
 }
 
-// A file as a failed print names it.
+// A file as a failed print names it. Built by appending: GCC 12 warns falsely of a literal joined first.
 std::string Named(const std::string& path) {
-    return "\"" + ShownName(FolderItem(path).Name()) + "\"";
+    std::string named(1, '"');
+    named += ShownName(FolderItem(path).Name());
+    named += '"';
+    return named;
 }
 
 // The picture turned a quarter turn clockwise for the page. The turn fails only when its new picture
