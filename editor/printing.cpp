@@ -79,17 +79,9 @@ void PrintPage(Main& window, const std::string& what, Draw draw) {
         if (!page) return;
         draw(*page, DotsPerMm(*setup));
         EndPrintJob(page);
-    } catch (const std::runtime_error& failure) {
-        throw std::runtime_error(what + " not printed: " + failure.what() + ".");
+    } catch (const PrintFailure& failure) {
+        throw PrintFailure(what + " not printed: " + failure.what() + ".");
     }
-}
-
-// A file as a failed print names it. Built by appending: GCC 12 warns falsely of a literal joined first.
-std::string Named(const std::string& path) {
-    std::string named(1, '"');
-    named += ShownName(FolderItem(path).Name());
-    named += '"';
-    return named;
 }
 
 // The picture turned a quarter turn clockwise for the page. The turn fails only when its new picture
@@ -114,7 +106,7 @@ void Main::PrintCover(const CoverRow& cover) {
     Ref<Picture> picture = TurnForPrinting(ReadPicture(path), path);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
-    PrintPage(*this, std::string("The ") + cover.title + " " + Named(path) + " was",
+    PrintPage(*this, std::string("The ") + cover.title + " " + QuotedName(path) + " was",
               [&](Graphics& page, double dotsPerMm) {
                   DrawCover(page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
                             sourceWidth, sourceHeight);
@@ -133,7 +125,8 @@ void Main::PrintBothCdCovers() {
     Ref<Picture> backPicture = ReadPicture(filenaamCDBack);
     const int32_t backWidth = backPicture->Width();
     const int32_t backHeight = backPicture->Height();
-    PrintPage(*this, "The CD covers " + Named(filenaamCDFront) + " and " + Named(filenaamCDBack) + " were",
+    PrintPage(*this,
+              "The CD covers " + QuotedName(filenaamCDFront) + " and " + QuotedName(filenaamCDBack) + " were",
               [&](Graphics& page, double dotsPerMm) {
                   DrawCover(page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
                             frontWidth, frontHeight);

@@ -1,7 +1,5 @@
 #include "framework/folder_item.h"
 
-#include <sys/stat.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,16 +14,17 @@ std::string FolderItem::Name() const {
     return path_.substr(path_.find_last_of('/') + 1);
 }
 
+// Paths go through Qt in the file system's own encoding, so that their bytes come back unchanged.
 Ref<FolderItem> FolderItem::Parent() const {
-    const QString path = QDir::cleanPath(QString::fromStdString(path_));
+    const QString path = QDir::cleanPath(QFile::decodeName(path_.c_str()));
     if (path == QStringLiteral("/")) return nullptr;
-    return std::make_shared<FolderItem>(QFileInfo(path).absolutePath().toStdString());
+    return std::make_shared<FolderItem>(QFile::encodeName(QFileInfo(path).absolutePath()).toStdString());
 }
 
 Ref<FolderItem> FolderItem::Child(const std::string& name) const {
     if (name.empty() || name.find('/') != std::string::npos) return nullptr;
-    return std::make_shared<FolderItem>(
-        QDir(QString::fromStdString(path_)).filePath(QString::fromStdString(name)).toStdString());
+    const QString child = QDir(QFile::decodeName(path_.c_str())).filePath(QFile::decodeName(name.c_str()));
+    return std::make_shared<FolderItem>(QFile::encodeName(child).toStdString());
 }
 
 Ref<Picture> FolderItem::OpenAsPicture() const {
@@ -61,12 +60,13 @@ void UseRealExecutableFile() {
 
 Ref<FolderItem> ExecutableFile() {
     if (ExecutableStandIn().active) return ExecutableStandIn().file;
-    QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
-    if (path.isEmpty()) {
+    std::string path = QCoreApplication::instance()
+                           ? QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()
+                           : std::string();
+    if (path.empty()) {
         std::error_code error;
-        const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+        path = std::filesystem::read_symlink("/proc/self/exe", error).string();
         if (error) return nullptr;
-        path = QString::fromStdString(self.string());
     }
-    return std::make_shared<FolderItem>(path.toStdString());
+    return std::make_shared<FolderItem>(path);
 }

@@ -95,7 +95,7 @@ class JpegFileSource : public PictureSource {
   private:
     QImage Read(QSize scaled) const {
         std::string error;
-        const std::unique_ptr<PictureFile> file = OpenPictureFileForReading(path_, error);
+        const std::unique_ptr<PictureFile> file = OpenRegularFile(path_, error);
         if (!file) throw PictureFileFailure(path_, error);
         file->SetLimit(PictureReadLimit(Pixels(size_)));
         QImageReader reader(file.get());
@@ -146,7 +146,7 @@ QImage ReadAs32Bit(const std::string& path, QImageReader& reader, std::string& e
     if (!ReadFilled(reader, image, 0x00)) return {};
     if (!Indexed(image.format())) return image.convertToFormat(QImage::Format_RGB32);
 
-    const std::unique_ptr<PictureFile> again = OpenPictureFileForReading(path, error);
+    const std::unique_ptr<PictureFile> again = OpenRegularFile(path, error);
     if (!again) return {};
     again->SetLimit(PictureReadLimit(Pixels(image.size())));
     QImageReader second(again.get());
@@ -181,11 +181,17 @@ std::string ShownName(std::string text) {
     return text;
 }
 
-NilObjectException PictureFileFailure(const std::string& path, const std::string& reason) {
+std::string QuotedName(const std::string& path) {
     // Built by appending: GCC 12 warns falsely about a literal joined to a std::string here.
-    std::string message = "\"";
-    message += ShownName(FolderItem(path).Name());
-    message += "\" cannot be used: ";
+    std::string quoted(1, '"');
+    quoted += ShownName(FolderItem(path).Name());
+    quoted += '"';
+    return quoted;
+}
+
+NilObjectException PictureFileFailure(const std::string& path, const std::string& reason) {
+    std::string message = QuotedName(path);
+    message += " cannot be used: ";
     message += reason;
     message += ".\n(";
     message += ShownName(path);
@@ -195,7 +201,7 @@ NilObjectException PictureFileFailure(const std::string& path, const std::string
 
 DecodedPicture OpenPictureFile(const std::string& path) {
     std::string error;
-    const std::unique_ptr<PictureFile> file = OpenPictureFileForReading(path, error);
+    const std::unique_ptr<PictureFile> file = OpenRegularFile(path, error);
     if (!file) return {nullptr, error};
 
     QImageReader reader(file.get());

@@ -60,7 +60,7 @@ qint64 PictureFile::readData(char* data, qint64 maxSize) {
     return QFile::readData(data, std::min<qint64>(maxSize, limit_ - at));
 }
 
-std::unique_ptr<PictureFile> OpenPictureFileForReading(const std::string& path, std::string& error) {
+std::unique_ptr<PictureFile> OpenRegularFile(const std::string& path, std::string& error) {
     if (path.find('\0') != std::string::npos) {
         error = "its name holds a NUL character (%00), which no file name can";
         return nullptr;
@@ -82,7 +82,7 @@ std::unique_ptr<PictureFile> OpenPictureFileForReading(const std::string& path, 
         return nullptr;
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = KindError(st.st_mode);
+        error = S_ISREG(st.st_mode) ? OpenError(errno, path) : KindError(st.st_mode);
         ::close(fd);
         return nullptr;
     }

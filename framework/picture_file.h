@@ -10,7 +10,6 @@
 // An open picture file whose reads end, as at the end of the file, once Limit() bytes have been read.
 class PictureFile : public QFile {
   public:
-    qint64 Limit() const { return limit_; }
     void SetLimit(qint64 bytes) { limit_ = bytes; }
     qint64 size() const override;
 
@@ -23,7 +22,8 @@ class PictureFile : public QFile {
 
 // Opens the file at `path`, taken byte for byte; nil when it is no regular file that can be read, with
 // `error` saying why ("it is a FIFO (named pipe), not a regular file", "it does not exist", ...).
-std::unique_ptr<PictureFile> OpenPictureFileForReading(const std::string& path, std::string& error);
+// The limit starts at PictureReadLimit(0); SetLimit raises it for a file of known size.
+std::unique_ptr<PictureFile> OpenRegularFile(const std::string& path, std::string& error);
 
 // The most bytes a decoder may read of a picture of `pixels` pixels: its header and metadata, and more
 // than any real encoder spends on that many pixels. A longer file is decoded as if it ended there.

@@ -2,17 +2,18 @@
 // own, with one-dot lines and pictures sent at their full resolution.
 #include "framework/printer_page.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <sys/stat.h>
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
-#include <stdexcept>
+#include <limits>
 
 #include "framework/painter_graphics.h"
 #include "framework/picture.h"
+#include "framework/picture_file.h"
 #include "framework/printing.h"
 
 namespace {
@@ -34,11 +35,13 @@ std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
     const QPageLayout layout = device.pageLayout();
     device.setFullPage(false);
     device.setPageMargins(layout.minimumMargins(), layout.units());
-    if (!job->painter.begin(&device)) {
-        const QString file = device.outputFileName();
-        throw std::runtime_error("the printer could not start the page" +
-                                 (file.isEmpty() ? std::string() : " (" + file.toStdString() + ")") + ".");
-    }
+    // An output file is written only as a regular file: a pipe or a device could hold the program.
+    const std::string file = QFile::encodeName(device.outputFileName()).toStdString();
+    const std::string named = file.empty() ? std::string() : " (" + file + ")";
+    struct stat st;
+    if (!file.empty() && ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw PrintFailure("its output file is not a regular file" + named);
+    if (!job->painter.begin(&device)) throw PrintFailure("the printer could not start the page" + named);
     job->devicePixelsPerDot = double(device.resolution()) / PageResolution();
     job->painter.scale(job->devicePixelsPerDot, job->devicePixelsPerDot);
     job->widthDots = int32_t(device.width() / job->devicePixelsPerDot);
@@ -46,15 +49,16 @@ std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
     return job;
 }
 
-// What is wrong with a finished PDF file: missing, or cut short (a full disk) before its closing line.
-std::string OutputFileFailure(const QString& path) {
-    QFile file(path);
-    const std::string named = " (" + path.toStdString() + ")";
-    if (!QFileInfo::exists(path) || !file.open(QIODevice::ReadOnly))
-        return "its output file is missing" + named;
-    const qint64 size = file.size();
-    if (size < 8 || !file.seek(size - 8) || !file.read(8).contains("%%EOF"))
-        return "its output file is incomplete, perhaps the disk is full" + named;
+// What is wrong with a finished PDF file: gone, or cut short (a full disk) before its closing line.
+std::string OutputFileFailure(const QString& output) {
+    const std::string path = QFile::encodeName(output).toStdString();
+    std::string error;
+    const std::unique_ptr<PictureFile> file = OpenRegularFile(path, error);
+    if (!file) return "its output file cannot be read back: " + error + " (" + path + ")";
+    file->SetLimit(std::numeric_limits<qint64>::max());
+    const qint64 size = file->size();
+    if (size < 8 || !file->seek(size - 8) || !file->read(8).contains("%%EOF"))
+        return "its output file is incomplete, perhaps the disk is full (" + path + ")";
     return {};
 }
 
@@ -105,7 +109,7 @@ void EndPrintJob(Ref<Graphics>& page) {
     auto* printerPage = dynamic_cast<PrinterPage*>(page.get());
     const std::string failure = printerPage && page.use_count() == 1 ? printerPage->End() : std::string();
     page.reset();
-    if (!failure.empty()) throw std::runtime_error(failure);
+    if (!failure.empty()) throw PrintFailure(failure);
 }
 
 Ref<Graphics> NewPrinterPage(std::unique_ptr<QPrinter> printer) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 
 #include "framework/object.h"
 
@@ -34,6 +35,12 @@ Ref<Graphics> OpenPrinterDialog(const Ref<PrinterSetup>& setup, const Ref<Window
 // The real print dialog behind the service: Qt's, with the system's printers and printing to a PDF file.
 Ref<Graphics> ShowPrintDialog(const Ref<PrinterSetup>& setup);
 
-// Releases the page, which ends its print job. Raises std::runtime_error saying why when the job is known
-// to have failed: the printer reported an error, or its output file is missing or incomplete.
+// A print job that is known to have failed; what() says why.
+class PrintFailure : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Releases the page, which ends its print job. Raises PrintFailure saying why when the job is known to
+// have failed: the printer reported an error, or its output file is missing or incomplete.
 void EndPrintJob(Ref<Graphics>& page);

@@ -31,8 +31,9 @@ std::string X11DisplayProblem(int argc, char** argv) {
     // Qt takes its platform from -platform, else QT_QPA_PLATFORM, else X11 unless the session is Wayland.
     const char* display = std::getenv("DISPLAY");
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "-platform", 9) == 0) return {};
-        if (std::strcmp(argv[i], "-display") == 0 && i + 1 < argc) display = argv[i + 1];
+        const std::string option = argv[i];
+        if (option == "-platform" || option == "--platform") return {};
+        if ((option == "-display" || option == "--display") && i + 1 < argc) display = argv[i + 1];
     }
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb")) return {};

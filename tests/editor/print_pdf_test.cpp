@@ -2,6 +2,9 @@
 // edge within 0.1 mm of its place, lines about one dot dark, pictures at their full resolution. With
 // KAVRELLO_PRINT_QUEUE naming a CUPS queue that writes PDF files into KAVRELLO_PRINT_QUEUE_OUT, "Print
 // both" goes through that queue and its output is measured the same way.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPrinter>
@@ -10,6 +13,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <cmath>
+#include <csignal>
 #include <functional>
 
 #include "framework/printer_page.h"
@@ -135,23 +139,32 @@ TEST_F(PdfPrintTest, EachPrintLandsOnPaperAtItsMillimetresInFullResolution) {
 
 TEST_F(PdfPrintTest, APrintThatFailsIsReportedWithItsCoverFileAndOneThatWorksIsNot) {
     FileOf(Main::kCdFront) = WritePicture("front.bmp", 20, 20);
+    ASSERT_EQ(mkfifo(File("pipe.pdf").c_str(), 0600), 0);
+    enum Meanwhile { kNothing, kRemoved, kDiskFull };
     const struct {
         std::string output;
-        bool removedWhilePrinting;
+        Meanwhile meanwhile;
         const char* why;  // nullptr: printed, nothing said
-    } prints[] = {{File("no-such-folder/page.pdf"), false, "no-such-folder/page.pdf"},
-                  {"/dev/full", false, "incomplete"},
-                  {File("gone.pdf"), true, "missing"},
-                  {File("fine.pdf"), false, nullptr}};
+    } prints[] = {{File("no-such-folder/page.pdf"), kNothing, "no-such-folder/page.pdf"},
+                  {File("pipe.pdf"), kNothing, "not a regular file"},
+                  {File("full.pdf"), kDiskFull, "incomplete"},
+                  {File("gone.pdf"), kRemoved, "does not exist"},
+                  {File("fine.pdf"), kNothing, nullptr}};
+    signal(SIGXFSZ, SIG_IGN);  // a write past the file size limit fails as on a full disk
     for (const auto& print : prints) {
         SCOPED_TRACE(print.output);
         reports.clear();
         Services().printDialog = [&](const Ref<PrinterSetup>&) {
             Ref<Graphics> page = NewPdfPage(print.output);
-            if (print.removedWhilePrinting) QFile::remove(QString::fromStdString(print.output));
+            if (print.meanwhile == kRemoved) QFile::remove(QString::fromStdString(print.output));
             return page;
         };
+        rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
+        if (print.meanwhile == kDiskFull) limit.rlim_cur = 2000;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
         Push("btnPrintCdFront");
+        limit.rlim_cur = RLIM_INFINITY;
+        setrlimit(RLIMIT_FSIZE, &limit);
         ASSERT_EQ(reports.size(), print.why ? 1u : 0u);
         if (!print.why) continue;
         EXPECT_TRUE(Contains(reports[0], "\"front.bmp\"") && Contains(reports[0], print.why)) << reports[0];
