@@ -22,7 +22,8 @@ class Main : public Window {
     // The rows of the per-cover table.
     static const CoverRow kCdFront, kCdBack, kDvd;
 
-    // Cover state, released in this order when the window goes. Only the window's own steps change it.
+    // Cover state, released in this order when the window goes. The previews are the window's own; the
+    // paths are public.
   protected:
     Ref<Picture> piccdBack;
     Ref<Picture> picdvd;

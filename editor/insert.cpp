@@ -1,3 +1,5 @@
+// Cover intake by the File menu's Insert items: the cover's page comes to the front and the open-file
+// dialog asks for a picture, which then loads as a drop of the same file would.
 #include "editor/insert.h"
 
 #include "editor/Main.h"

@@ -1,5 +1,4 @@
-// Cover intake by the File menu's Insert items: the cover's page comes to the front and the open-file
-// dialog asks for a picture, which then loads as a drop of the same file would.
+// The picture types that the File menu's Insert items offer in their open-file dialog.
 #pragma once
 
 namespace insert {

@@ -1,3 +1,5 @@
+// Cover intake: a picture file becomes a cover's file, with its name shown and a preview of the
+// canvas's size. The new preview is built first; only then does the cover change, all at once.
 #include "editor/intake.h"
 
 #include "editor/Main.h"

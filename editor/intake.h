@@ -1,5 +1,5 @@
-// Cover intake: a picture file becomes a cover's file, with its name shown and a preview of the
-// canvas's size. The new preview is built first; only then does the cover change, all at once.
+// Opening a cover's picture file, as a drop, an Insert and a print do: a picture, or a failure that
+// names the file and says why.
 #pragma once
 
 #include "framework/folder_item.h"

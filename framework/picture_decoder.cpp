@@ -137,19 +137,16 @@ bool Indexed(QImage::Format format) {
 // The one colour of pixels that a damaged file leaves unwritten or that lie past its palette.
 constexpr QRgb kUnreadColor = qRgb(0, 0, 0);
 
-// A picture of 32-bit pixels, each from the file or kUnreadColor. Other formats are filled with zero
-// bytes, which read as black; an indexed picture is read twice, into images filled with index 0 and
-// with the last index: pixels where the two differ were never written.
-
-QImage ReadAs32Bit(const std::string& path, QImageReader& reader, std::string& error) {
+// A picture of 32-bit pixels, each from `file` or kUnreadColor. Other formats are filled with zero
+// bytes, which read as black; an indexed picture is read twice from the same open file, into images
+// filled with index 0 and with the last index: pixels where the two differ were never written.
+QImage ReadAs32Bit(PictureFile& file, QImageReader& reader, std::string& error) {
     QImage image;
     if (!ReadFilled(reader, image, 0x00)) return {};
     if (!Indexed(image.format())) return image.convertToFormat(QImage::Format_RGB32);
 
-    const std::unique_ptr<PictureFile> again = OpenRegularFile(path, error);
-    if (!again) return {};
-    again->SetLimit(PictureReadLimit(Pixels(image.size())));
-    QImageReader second(again.get());
+    if (!file.seek(0)) return {};
+    QImageReader second(&file);
     Prepare(second);
     QImage other;
     if (!ReadFilled(second, other, 0xFF) || other.size() != image.size()) {
@@ -217,7 +214,7 @@ DecodedPicture OpenPictureFile(const std::string& path) {
                                           std::make_shared<JpegFileSource>(path, size)),
                 {}};
 
-    QImage image = ReadAs32Bit(path, reader, error);
+    QImage image = ReadAs32Bit(*file, reader, error);
     if (image.isNull()) return {nullptr, error.empty() ? ReadError(reader) : error};
     return {std::make_shared<Picture>(std::move(image)), {}};
 }

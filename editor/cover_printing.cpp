@@ -1,14 +1,13 @@
 // Printing the covers: one cover on a page of its own, turned a quarter turn clockwise from its file,
 // or both CD covers unturned on one page. Each coordinate is a sum of Doubles in millimetres times dots
 // per millimetre, converted once to whole dots; margins are whole dots.
-#include "framework/printing.h"
-
 #include "editor/Main.h"
 #include "editor/intake.h"
 #include "framework/folder_item.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
 #include "framework/picture_decoder.h"
+#include "framework/printing.h"
 #include "framework/runtime_values.h"
 #include "picture/GraphicUtils.h"
 
