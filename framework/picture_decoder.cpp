@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <limits>
 
 #include "framework/folder_item.h"
 #include "framework/picture.h"
@@ -38,10 +39,17 @@ int64_t Pixels(const QSize& size) {
     return size.isValid() ? int64_t(size.width()) * size.height() : 0;
 }
 
+// The picture's size as its header tells it; a BMP stored top-down tells its height as negative.
+QSize HeaderSize(QImageReader& reader) {
+    QSize size = reader.size();
+    if (size.height() < 0 && size.height() > std::numeric_limits<int>::min()) size.setHeight(-size.height());
+    return size;
+}
+
 // The format the reader decodes into; asked only of a header that told a size, since Qt's PNG reader
 // answers with an uninitialised value for a broken one.
 QImage::Format DecodeFormat(QImageReader& reader) {
-    if (!reader.size().isValid()) return QImage::Format_Invalid;
+    if (!HeaderSize(reader).isValid()) return QImage::Format_Invalid;
     const QImage::Format format = reader.imageFormat();
     return format > QImage::Format_Invalid && format < QImage::NImageFormats ? format
                                                                              : QImage::Format_Invalid;
@@ -63,7 +71,7 @@ void Prepare(QImageReader& reader) {
 
 // The size of the picture as shown, after its EXIF orientation.
 QSize ShownSize(QImageReader& reader) {
-    QSize size = reader.size();
+    QSize size = HeaderSize(reader);
     if (reader.transformation() & QImageIOHandler::TransformationRotate90) size.transpose();
     return size;
 }
@@ -123,7 +131,7 @@ class JpegFileSource : public PictureSource {
 // Reads the picture into an image of its size and format whose bytes are all `fill` to begin with, so
 // that what a damaged file leaves unwritten holds `fill`, not leftover memory.
 bool ReadFilled(QImageReader& reader, QImage& image, uint8_t fill) {
-    const QSize size = reader.size();
+    const QSize size = HeaderSize(reader);
     const QImage::Format format = DecodeFormat(reader);
     if (format != QImage::Format_Invalid) image = AllocateImage(size.width(), size.height(), format, fill);
     return reader.read(&image) && !image.isNull();
@@ -153,10 +161,11 @@ QImage ReadAs32Bit(PictureFile& file, QImageReader& reader, std::string& error) 
         error = "it changed while it was being read";
         return {};
     }
-    // Indices as bytes, and a full table whose entries past the file's palette are kUnreadColor.
+    // Indices as bytes, and a full table whose entries past the file's palette are kUnreadColor. The
+    // table is the file's own: converting a 1-bit picture would complete a short one with white.
+    QList<QRgb> table = image.colorTable();
     QImage first = image.convertToFormat(QImage::Format_Indexed8);
     other = other.convertToFormat(QImage::Format_Indexed8);
-    QList<QRgb> table = first.colorTable();
     table.resize(256, kUnreadColor);
     first.setColorTable(table);
     QImage result = first.convertToFormat(QImage::Format_RGB32);

@@ -90,31 +90,32 @@ TEST_F(PrintButtonsTest, AFileThatCannotBeReadOrTurnedIsReportedByNameBeforeAnyD
 }
 
 TEST_F(PrintButtonsTest, PalettePicturesPrintInTheirOwnColoursAndUnwrittenPixelsInOne) {
-    QImage two(8, 2, QImage::Format_Mono);
-    two.setColorTable({qRgb(0, 0, 255), qRgb(255, 255, 0)});
-    two.fill(0);
-    two.setPixel(7, 0, 1);
+    // 8 x 2, one bit a pixel, a table of one entry (blue): the top row's last pixel takes index 1.
+    FileOf(Main::kCdFront) = WriteBytes(
+        dir, "one.bmp",
+        QByteArray::fromHex("424d42000000000000003a000000280000000800000002000000010001000000000008"
+                            "000000130b0000130b00000100000000000000ff0000000000000001000000"));
     QImage greys(256, 1, QImage::Format_Indexed8);
     for (int i = 0; i < 256; ++i) greys.setColor(i, qRgb(i, i, i)), greys.setPixel(i, 0, i);
-    FileOf(Main::kCdFront) = WriteImage(dir, "two.bmp", two, "BMP");
     FileOf(Main::kCdBack) = WriteImage(dir, "greys.bmp", greys, "BMP");
-    // 4 x 2, run-length coded, red and green: two green pixels, then the data ends.
-    FileOf(Main::kDvd) =
-        WriteBytes(dir, "cut.bmp",
-                   QByteArray::fromHex("424d42000000000000003e000000280000000400000002000000"
-                                       "010008000100000004000000000000000000000002000000000000"
-                                       "000000ff0000ff000002010001"));
+    // The greys stored top-down and run-length coded: two white pixels, then the data ends. Decoded right
+    // after the greys, into memory of the same size.
+    QByteArray cut = QByteArray::fromHex(
+        "424d3a04000000000000360400002800000000010000ffffffff01000800010000000400"
+        "0000130b0000130b00000001000000000000");
+    for (QRgb grey : greys.colorTable()) cut += QByteArray(3, char(qGray(grey))) + '\0';
+    FileOf(Main::kDvd) = WriteBytes(dir, "cut.bmp", cut + QByteArray::fromHex("02ff0001"));
     for (const char* button : {"btnPrintCdFront", "btnPrintCdBack", "btnPrintDvd"}) Push(button);
     ASSERT_EQ(pages.size(), 3u);
     // Turned clockwise, the file's (x, y) lies at (height - 1 - y, x).
     const Ref<Graphics> g[] = {pages[0]->pictures.at(0)->Graphics(), pages[1]->pictures.at(0)->Graphics(),
                                pages[2]->pictures.at(0)->Graphics()};
-    EXPECT_EQ(std::pair(g[0]->Pixel(1, 0), g[0]->Pixel(1, 7)), std::pair(RGB(0, 0, 255), RGB(255, 255, 0)));
+    EXPECT_EQ(std::pair(g[0]->Pixel(1, 0), g[0]->Pixel(1, 7)), std::pair(RGB(0, 0, 255), RGB(0, 0, 0)));
     std::set<uint32_t> shades;
     for (int y = 0; y < 256; ++y) shades.insert(g[1]->Pixel(0, y).value);
     EXPECT_EQ(shades.size(), 256u);
-    EXPECT_EQ(std::tuple(g[2]->Pixel(0, 1), g[2]->Pixel(0, 2), g[2]->Pixel(1, 0)),
-              std::tuple(RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 0, 0)));
+    EXPECT_EQ(std::tuple(g[2]->Pixel(0, 1), g[2]->Pixel(0, 2), g[2]->Pixel(0, 255)),
+              std::tuple(RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)));
 }
 
 TEST_F(PrintButtonsTest, ClicksAndClosingDuringTheTurnsYieldsLeaveThatPrintAsItWas) {
