@@ -179,6 +179,18 @@ QImage ReadAs32Bit(PictureFile& file, QImageReader& reader, std::string& error) 
     return result;
 }
 
+// PICT pictures, which the open-file dialog offers, have no reader here. Their version opcode follows
+// the picture's size and frame, after a 512-byte header or without one.
+bool IsPict(PictureFile& file) {
+    for (const qint64 start : {512, 0}) {
+        if (!file.seek(start + 10)) continue;
+        const QByteArray opcode = file.read(4);
+        if (opcode == QByteArray::fromHex("001102ff") || opcode.startsWith(QByteArray::fromHex("1101")))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string ShownName(std::string text) {
@@ -212,7 +224,9 @@ DecodedPicture OpenPictureFile(const std::string& path) {
 
     QImageReader reader(file.get());
     Prepare(reader);
-    if (!reader.canRead()) return {nullptr, ReadError(reader)};
+    if (!reader.canRead())
+        return {nullptr,
+                IsPict(*file) ? "it is a PICT picture, which this program cannot read" : ReadError(reader)};
     const QSize size = ShownSize(reader);
     if (TooLarge(size, DecodeFormat(reader))) return {nullptr, SizeError(size)};
     file->SetLimit(PictureReadLimit(Pixels(size)));

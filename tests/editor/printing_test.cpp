@@ -65,6 +65,8 @@ TEST_F(PrintButtonsTest, ACoverWithoutFileOrACancelledDialogPrintsNothingAndSays
 TEST_F(PrintButtonsTest, AFileThatCannotBeReadOrTurnedIsReportedByNameBeforeAnyDialog) {
     const std::string good = WritePicture("good.bmp", 20, 20), gone = File("gone.jpg");
     const std::string junk = WriteBytes(dir, "junk.jpg", "no picture here");
+    const std::string pict =
+        WriteBytes(dir, "old.pict", QByteArray(522, '\0') + QByteArray::fromHex("001102ff"));
     const struct {
         const char* button;
         std::string paths[3];  // CD front, CD back, DVD
@@ -72,6 +74,7 @@ TEST_F(PrintButtonsTest, AFileThatCannotBeReadOrTurnedIsReportedByNameBeforeAnyD
     } cases[] = {
         {"btnPrintDvd", {"", "", gone}, "gone.jpg", "does not exist"},
         {"btnPrintCdFront", {junk, "", ""}, "junk.jpg", "not a picture"},
+        {"btnPrintCdFront", {pict, "", ""}, "old.pict", "a PICT picture, which this program cannot read"},
         {"btnPrintCdBack", {"", "relative.bmp", ""}, "relative.bmp", "not an absolute path"},
         {"btnCdBoth", {gone, good, ""}, "gone.jpg", "does not exist"},
         {"btnCdBoth", {good, junk, ""}, "junk.jpg", "not a picture"},
