@@ -108,6 +108,11 @@ Ref<Picture> Picture::Mask(bool makeIfMissing) {
     return mask_;
 }
 
+void Picture::UseColorTableOf(const Picture& other) {
+    if (depth_ > 8 || other.depth_ != depth_ || image_->isNull()) return;
+    image_->setColorTable(other.Image().colorTable());
+}
+
 void Picture::SetMask(Ref<Picture> mask) {
     if (mask && (mask->Width() != width_ || mask->Height() != height_))
         throw std::invalid_argument("a mask must have its picture's size");

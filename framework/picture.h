@@ -61,6 +61,10 @@ class Picture : public std::enable_shared_from_this<Picture> {
     // a mask of another size raises std::invalid_argument.
     void SetMask(Ref<Picture> mask);
 
+    // Takes the colour table of `other` when both are indexed pictures of one depth (1 or 8), so that
+    // colour values carry over entry for entry; nothing otherwise. Ask for Graphics after this.
+    void UseColorTableOf(const Picture& other);
+
     // The pixels, for the platform layer. A copy made of them must not outlive a held RGBSurface's use.
     // Pixels still to be decoded are decoded now (which may raise NilObjectException).
     const QImage& Image() const {

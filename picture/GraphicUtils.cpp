@@ -164,6 +164,8 @@ Ref<Picture> Rotate90(const Ref<Picture>& source, bool counterClockwise) {
     const Ref<Picture> keep = source;  // the turn holds the source even if a yield's handler drops it
     const int32_t height = keep->Height(), width = keep->Width(), depth = keep->Depth();
     Ref<Picture> turned = NewPicture(height, width, depth);
+    // Indexed pictures keep their own colours.
+    if (turned) turned->UseColorTableOf(*keep);
     const int32_t maxX = width - 1, maxY = height - 1;
 
     TurnPass(ChoosePair(*keep, [&]() -> Picture& { return NonNil(turned, "new picture"); }), maxX, maxY,
@@ -174,7 +176,8 @@ Ref<Picture> Rotate90(const Ref<Picture>& source, bool counterClockwise) {
         Ref<Picture> turnedMask;
         const PassPair pair = ChoosePair(NonNil(sourceMask, "source mask"), [&]() -> Picture& {
             turnedMask = NonNil(turned, "new picture").Mask(true);
-            return NonNil(turnedMask, "new mask");
+            NonNil(turnedMask, "new mask").UseColorTableOf(*sourceMask);
+            return *turnedMask;
         });
         TurnPass(pair, maxX, maxY, counterClockwise);
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <vector>
 
 #include "framework/background_task.h"
@@ -23,9 +24,12 @@ Grid Pixels(const Ref<Picture>& picture) {
 }
 
 // A picture of the given size and depth whose pixels differ: a different colour for every pixel, as
-// near as the depth holds it.
+// near as the depth holds it. Indexed pictures have a colour table of their own, unlike new ones.
 Ref<Picture> Patterned(int32_t width, int32_t height, int32_t depth, uint32_t seed = 0) {
     Ref<Picture> picture = NewPicture(width, height, depth);
+    QList<QRgb> table;
+    for (uint32_t i = 0; depth <= 8 && i < 1u << depth; ++i) table << (0xFF000000u | (i + seed + 7) * 40503u);
+    if (depth <= 8) picture->MutableImage().setColorTable(table);
     Ref<Graphics> g = picture->Graphics();
     for (uint32_t n = 0; n < uint32_t(width * height); ++n)
         g->SetPixel(n % width, n / width, Color{0xFF000000u | ((n + seed) * 2654435761u >> 8)});
@@ -107,7 +111,8 @@ TEST(Rotate90, MaskOfAnotherDepthTurnsOrStopsBeforeItsFirstPixel) {
     // A 16-bit mask on a 32-bit picture: both surfaces exist but hold words of different widths.
     Ref<Picture> wide = Patterned(7, 4, 32);
     wide->SetMask(Patterned(7, 4, 16, 5));
-    ExpectTurned(Pixels(wide->Mask(false)), GraphicUtils::Rotate90(wide, true)->Mask(false), true);
+    for (bool ccw : {false, true})
+        ExpectTurned(Pixels(wide->Mask(false)), GraphicUtils::Rotate90(wide, ccw)->Mask(false), ccw);
 
     // A 32-bit mask on an 8-bit picture: the new picture's mask offers no surface to write to, so the
     // mask pass stops before its first pixel with nothing written to either picture.
