@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "framework/folder_item.h"
+#include "framework/jpeg_structure.h"
 #include "framework/picture.h"
 #include "framework/picture_file.h"
 #include "framework/pixel_memory.h"
@@ -76,6 +77,12 @@ QSize ShownSize(QImageReader& reader) {
     return size;
 }
 
+// Why the file's structure must not reach the decoder, or "" when it may; leaves the file at its start.
+std::string StructureFault(PictureFile& file) {
+    const std::string fault = JpegStructureFault(file);
+    return !fault.empty() ? fault : file.seek(0) ? "" : "it cannot be read";
+}
+
 // The largest size at least `wanted` that libjpeg decodes at 1/2, 1/4 or 1/8 scale with nothing left for
 // Qt to scale: Qt's own scaling of a JPEG reads past the rows libjpeg wrote (uninitialised memory).
 // Qt picks the scale from the smaller of the two integer ratios, rounded down to a power of two.
@@ -106,6 +113,8 @@ class JpegFileSource : public PictureSource {
         const std::unique_ptr<PictureFile> file = OpenRegularFile(path_, error);
         if (!file) throw PictureFileFailure(path_, error);
         file->SetLimit(PictureReadLimit(Pixels(size_)));
+        error = StructureFault(*file);
+        if (!error.empty()) throw PictureFileFailure(path_, error);
         QImageReader reader(file.get());
         Prepare(reader);
         if (scaled.isValid()) {
@@ -221,6 +230,8 @@ DecodedPicture OpenPictureFile(const std::string& path) {
     std::string error;
     const std::unique_ptr<PictureFile> file = OpenRegularFile(path, error);
     if (!file) return {nullptr, error};
+    error = StructureFault(*file);
+    if (!error.empty()) return {nullptr, error};
 
     QImageReader reader(file.get());
     Prepare(reader);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMimeData>
 #include <QSysInfo>
@@ -151,6 +152,25 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     WriteBytes(dir, "huge.png",
                QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002ee000002ee0100600000001d550b2"
                                    "000000004944415435af061e0000000049454e44ae426082"));
+    // A progressive photo as libjpeg writes it, in 6 scans; made of many segments or scans, or claiming
+    // 16384 x 16384 pixels so that each scan visits millions of blocks, it would hold the decoder for long.
+    const QString progressive = dir.filePath("layers.jpg");
+    QImageWriter writer(progressive, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(Quadrants(100, 50).convertToFormat(QImage::Format_Grayscale8)));
+    QFile layers(progressive);
+    ASSERT_TRUE(layers.open(QIODevice::ReadOnly));
+    const QByteArray layered = layers.readAll();
+    const qsizetype last = layered.lastIndexOf("\xff\xda");
+    const QByteArray scan = layered.sliced(last, layered.size() - 2 - last);
+    WriteBytes(dir, "comments.jpg",
+               QByteArray(layered).insert(2, QByteArray::fromHex("fffe0002").repeated(1000)));
+    const QByteArray scans = QByteArray(layered).insert(last, scan.repeated(95));
+    WriteBytes(dir, "scans.jpg", scans);
+    WriteBytes(dir, "vast.jpg",
+               QByteArray(layered)
+                   .insert(last, scan.repeated(20))
+                   .replace(layered.indexOf("\xff\xc2") + 5, 4, QByteArray::fromHex("40004000")));
     const struct {
         std::string path, named, why;
     } cases[] = {{File("still.jpg"), "still.jpg", "FIFO"},
@@ -158,7 +178,10 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
                  {File("loop.jpg"), "loop.jpg", "loop of symbolic links"},
                  {File("locked/in.jpg"), "in.jpg", geteuid() == 0 ? "does not exist" : "may not be searched"},
                  {deep + "deep.jpg", "deep.jpg", "too long"},
-                 {File("huge.png"), "huge.png", "too large"}};
+                 {File("huge.png"), "huge.png", "too large"},
+                 {File("comments.jpg"), "comments.jpg", "more segments than any photo (over 1000)"},
+                 {File("scans.jpg"), "scans.jpg", "more scans than any photo (over 100)"},
+                 {File("vast.jpg"), "vast.jpg", "more scans than any photo of its size"}};
     auto refusal = [](const std::function<void()>& load) -> std::string {
         try {
             load();
@@ -171,15 +194,20 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
         const std::string why = refusal([&] { Load(Main::kDvd, c.path); });
         EXPECT_TRUE(Contains(why, '"' + c.named + '"') && Contains(why, c.why)) << why;
     }
-    // A photo cut short whose rest reads as zeros for a terabyte is shown without reading it all.
-    const QString photo = QString::fromStdString(jpeg);
-    ASSERT_TRUE(QFile::resize(photo, QFile(photo).size() - 2) && QFile::resize(photo, int64_t(1) << 40));
-    Load(Main::kDvd, jpeg);
-    EXPECT_EQ(FileOf(Main::kDvd), jpeg);
+    // A progressive photo cut short whose rest reads as zeros for a terabyte is shown: its decoder looks
+    // through the zeros for the next scan until the bound on what it may read ends the file.
+    ASSERT_TRUE(QFile::resize(progressive, layered.size() - 2) &&
+                QFile::resize(progressive, int64_t(1) << 40));
+    Load(Main::kDvd, File("layers.jpg"));
+    EXPECT_EQ(FileOf(Main::kDvd), File("layers.jpg"));
     // A photo replaced by one of another size before its pixels are read is refused by name.
     const Ref<Picture> lazy = FolderItem(WriteQuadrants(dir, "grows.jpg", "JPEG")).OpenAsPicture();
     WriteQuadrants(dir, "grows.jpg", "JPEG", 30, 30);
     EXPECT_TRUE(Contains(refusal([&] { lazy->Load(); }), "\"grows.jpg\""));
+    // So is one replaced by a file of too many scans.
+    const Ref<Picture> swapped = FolderItem(WriteBytes(dir, "swapped.jpg", layered)).OpenAsPicture();
+    WriteBytes(dir, "swapped.jpg", scans);
+    EXPECT_TRUE(Contains(refusal([&] { swapped->Load(); }), "more scans")) << "checked again when decoded";
 
     // Names that are markup or no valid UTF-8 load and show as they are, also from file URIs naming
     // this machine; another machine's are refused at the drag, and a NUL in a URI is named.
