@@ -158,7 +158,8 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
                  {File("loop.jpg"), "loop.jpg", "loop of symbolic links"},
                  {File("locked/in.jpg"), "in.jpg", geteuid() == 0 ? "does not exist" : "may not be searched"},
                  {deep + "deep.jpg", "deep.jpg", "too long"},
-                 {File("huge.png"), "huge.png", "too large"}};
+                 {File("huge.png"), "huge.png", "too large"},
+                 {File("\u202Eevil\u2069\n.jpg"), "\u202Eevil%E2%81%A9%0A.jpg", "does not exist"}};
     auto refusal = [](const std::function<void()>& load) -> std::string {
         try {
             load();
@@ -169,7 +170,10 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     };
     for (const auto& c : cases) {
         const std::string why = refusal([&] { Load(Main::kDvd, c.path); });
-        EXPECT_TRUE(Contains(why, '"' + c.named + '"') && Contains(why, c.why)) << why;
+        // Names and paths sit in isolates that nothing in them can close early.
+        EXPECT_TRUE(Contains(why, "\"\u2068" + c.named + "\u2069\"") && Contains(why, c.why) &&
+                    Contains(why, "(\u2068/") && why.ends_with(c.named + "\u2069)"))
+            << why;
     }
     // A photo cut short whose rest reads as zeros for a terabyte is shown without reading it all.
     const QString photo = QString::fromStdString(jpeg);
@@ -179,7 +183,7 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     // A photo replaced by one of another size before its pixels are read is refused by name.
     const Ref<Picture> lazy = FolderItem(WriteQuadrants(dir, "grows.jpg", "JPEG")).OpenAsPicture();
     WriteQuadrants(dir, "grows.jpg", "JPEG", 30, 30);
-    EXPECT_TRUE(Contains(refusal([&] { lazy->Load(); }), "\"grows.jpg\""));
+    EXPECT_TRUE(Contains(refusal([&] { lazy->Load(); }), "grows.jpg"));
 
     // Names that are markup or no valid UTF-8 load and show as they are, also from file URIs naming
     // this machine; another machine's are refused at the drag, and a NUL in a URI is named.
@@ -200,7 +204,7 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     EXPECT_FALSE(Drag(Main::kCdBack, {QUrl("file://elsewhere.example" + folder + "/caf%E9.jpg")}));
     ASSERT_TRUE(Drag(Main::kCdBack, {QUrl("file://" + folder + "/a%00b.jpg")}));
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_NE(reports[0].find("\"a%00b.jpg\""), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("a%00b.jpg"), std::string::npos) << reports[0];
     ::unlink(cafe.c_str());  // a name Qt cannot spell, so the folder's removal would miss it
 }
 
