@@ -42,7 +42,7 @@ TEST_F(RuntimeTest, AThrowingHandlerIsReportedAndTheProgramGoesOn) {
 
 TEST_F(RuntimeTest, TheFailureBoxShowsItsMessageAsPlainTextOnTheScreenWithALongPathShortened) {
     RestoreRealServices();
-    const QString name = "\u202Eevil <b>x.jpg";
+    const QString name = "\u202Eevil <b>" + QString(50, u'x') + ".jpg";  // longer than half the path's room
     QString text;
     bool fits = false;
     QTimer::singleShot(0, [&] {
@@ -51,7 +51,7 @@ TEST_F(RuntimeTest, TheFailureBoxShowsItsMessageAsPlainTextOnTheScreenWithALongP
         const QWidget* ok = box->button(QMessageBox::Ok);
         fits = screen.contains(box->frameGeometry()) &&
                screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()));
-        text = box->textFormat() == Qt::PlainText ? box->text() : "";
+        text = box->textFormat() == Qt::PlainText ? box->text().remove(QChar(0x200B)) : "";  // breaks
         box->done(0);
     });
     const std::string path = "/" + std::string(40000, 'd') + "/" + name.toStdString();
