@@ -83,10 +83,28 @@ AppleMenuItem::AppleMenuItem() {
     Action()->setMenuRole(QAction::AboutRole);
 }
 
+namespace {
+// The actions of the quit items, whose keys every top-level window carries.
+std::vector<QAction*>& QuitActions() {
+    static std::vector<QAction*> actions;
+    return actions;
+}
+}  // namespace
+
 QuitMenuItem::QuitMenuItem() {
     Action()->setMenuRole(QAction::QuitRole);
-    // Its key quits from every window of the program, also from one without the menu bar.
+    // Its key works in whichever window is active, as long as one window that carries it is shown.
     Action()->setShortcutContext(Qt::ApplicationShortcut);
+    QuitActions().push_back(Action());
+    for (const auto& window : OpenWindows()) window->Widget()->addAction(Action());
+}
+
+QuitMenuItem::~QuitMenuItem() {
+    std::erase(QuitActions(), Action());
+}
+
+void AddQuitKeys(QWidget& window) {
+    for (QAction* action : QuitActions()) window.addAction(action);
 }
 
 void QuitMenuItem::OnChosen() {

@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 class MenuItem : public std::enable_shared_from_this<MenuItem> {
   public:
@@ -69,6 +70,7 @@ class AppleMenuItem : public MenuItem {
 class QuitMenuItem : public MenuItem {
   public:
     QuitMenuItem();
+    ~QuitMenuItem() override;
 
   protected:
     void OnChosen() override;
@@ -80,6 +82,10 @@ class MenuBar : public MenuItem {
     // Builds a Qt menu bar that shows this bar's menus (the caller owns it).
     QMenuBar* MakeQtMenuBar() const;
 };
+
+// Gives the top-level `window` the keys of the quit items: they quit from every window of the program,
+// also from one without the menu bar and when the window with the menu bar is closed.
+void AddQuitKeys(QWidget& window);
 
 // Enables each auto-enabled item while an open window has a handler bound for it (the quit item always).
 void RefreshMenuEnabling();

@@ -4,11 +4,11 @@
 #include <QImageReader>
 #include <limits>
 
-#include "framework/folder_item.h"
 #include "framework/jpeg_structure.h"
 #include "framework/picture.h"
 #include "framework/picture_file.h"
 #include "framework/pixel_memory.h"
+#include "framework/shown_name.h"
 
 namespace {
 
@@ -201,20 +201,6 @@ bool IsPict(PictureFile& file) {
 }
 
 }  // namespace
-
-std::string ShownName(std::string text) {
-    for (size_t at = text.find('\0'); at != std::string::npos; at = text.find('\0', at))
-        text.replace(at, 1, "%00");
-    return text;
-}
-
-std::string QuotedName(const std::string& path) {
-    // Built by appending: GCC 12 warns falsely about a literal joined to a std::string here.
-    std::string quoted(1, '"');
-    quoted += ShownName(FolderItem(path).Name());
-    quoted += '"';
-    return quoted;
-}
 
 NilObjectException PictureFileFailure(const std::string& path, const std::string& reason) {
     std::string message = QuotedName(path);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/object.h"
+#include "framework/shown_name.h"
 
 class Picture;
 
@@ -21,11 +22,6 @@ struct DecodedPicture {
 // Opens a picture file. A JPEG photo's pixels are decoded when first needed, so a failure in them is
 // raised then (as PictureFileFailure), before anything uses them.
 DecodedPicture OpenPictureFile(const std::string& path);
-
-// A file's name or path as a message shows it: a NUL byte, which no file name can hold, shows as %00.
-std::string ShownName(std::string text);
-// The name of the file at `path` in quotes, as messages name a file.
-std::string QuotedName(const std::string& path);
 
 // The exception that says a picture file cannot be used, naming the file and the reason.
 NilObjectException PictureFileFailure(const std::string& path, const std::string& reason);

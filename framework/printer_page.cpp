@@ -15,6 +15,7 @@
 #include "framework/picture.h"
 #include "framework/picture_file.h"
 #include "framework/printing.h"
+#include "framework/shown_name.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
     device.setPageMargins(layout.minimumMargins(), layout.units());
     // An output file is written only as a regular file: a pipe or a device could hold the program.
     const std::string file = QFile::encodeName(device.outputFileName()).toStdString();
-    const std::string named = file.empty() ? std::string() : " (" + file + ")";
+    const std::string named = file.empty() ? std::string() : " (" + ShownName(file) + ")";
     struct stat st;
     if (!file.empty() && ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         throw PrintFailure("its output file is not a regular file" + named);
@@ -54,11 +55,11 @@ std::string OutputFileFailure(const QString& output) {
     const std::string path = QFile::encodeName(output).toStdString();
     std::string error;
     const std::unique_ptr<PictureFile> file = OpenRegularFile(path, error);
-    if (!file) return "its output file cannot be read back: " + error + " (" + path + ")";
+    if (!file) return "its output file cannot be read back: " + error + " (" + ShownName(path) + ")";
     file->SetLimit(std::numeric_limits<qint64>::max());
     const qint64 size = file->size();
     if (size < 8 || !file->seek(size - 8) || !file->read(8).contains("%%EOF"))
-        return "its output file is incomplete, perhaps the disk is full (" + path + ")";
+        return "its output file is incomplete, perhaps the disk is full (" + ShownName(path) + ")";
     return {};
 }
 

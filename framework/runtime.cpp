@@ -24,7 +24,7 @@ bool runFailed = false;
 bool RuntimeInit(int& argc, char** argv, const std::string& applicationName) {
     if (!QApplication::instance()) {
         // Qt would abort without a display: say so in one line instead.
-        if (const std::string problem = X11DisplayProblem(argc, argv); !problem.empty()) {
+        if (const std::string problem = DisplayProblem(argc, argv); !problem.empty()) {
             std::fprintf(stderr, "%s: %s\n", applicationName.c_str(), problem.c_str());
             return false;
         }

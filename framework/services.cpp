@@ -3,20 +3,64 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTextBoundaryFinder>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "framework/file_dialog.h"
 #include "framework/printing.h"
 
 namespace {
 
+// `text` no wider than `width`, shortened in its middle; a path keeps its last part, the file's name,
+// whole where that takes at most three quarters of the width.
+QString Shortened(const QString& text, const QFontMetrics& metrics, int width) {
+    const qsizetype slash = text.lastIndexOf(u'/');
+    const int room = slash < 0 ? 0 : width - metrics.horizontalAdvance(text.mid(slash));
+    if (room < width / 4) return metrics.elidedText(text, Qt::ElideMiddle, width);
+    return metrics.elidedText(text.left(slash), Qt::ElideMiddle, room) + text.mid(slash);
+}
+
+// `text` with a break opportunity (ZERO WIDTH SPACE) between its characters: the box wraps a word wider
+// than itself only there, and would cut it off otherwise.
+QString Breakable(const QString& text) {
+    QString breakable;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype from = 0, to; (to = characters.toNextBoundary()) > 0; from = to)
+        breakable += text.mid(from, to - from) + QChar(0x200B);
+    breakable.chop(1);
+    return breakable;
+}
+
+// The message with its over-wide names and paths (the text in each isolate) shortened in their middle, so
+// that the box fits on the screen: a path to one line of the box, a name only beyond a few lines; either
+// is made breakable when wider than half a line. The isolates stay, so the words around a name keep
+// their order.
+QString FittedMessage(QString message, const QFontMetrics& metrics, const QRect& screen) {
+    const int line = std::clamp(screen.width() - 200, 200, 800);
+    for (qsizetype start = message.indexOf(QChar(0x2068)); start >= 0;
+         start = message.indexOf(QChar(0x2068), start + 1)) {
+        const qsizetype end = message.indexOf(QChar(0x2069), start);
+        if (end < 0) break;
+        QString text = message.mid(start + 1, end - start - 1);
+        const int most = text.contains(u'/') ? line : 4 * line;
+        if (metrics.horizontalAdvance(text) > most) text = Shortened(text, metrics, most);
+        if (metrics.horizontalAdvance(text) > line / 2) text = Breakable(text);
+        message.replace(start + 1, end - start - 1, text);
+    }
+    return message;
+}
+
 void ShowFailureBox(const std::string& message) {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                    QString::fromStdString(message), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), QString(),
+                    QMessageBox::Ok, QApplication::activeWindow());
     // Messages name files and paths: shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
+    box.setText(
+        FittedMessage(QString::fromStdString(message), box.fontMetrics(), box.screen()->availableGeometry()));
     box.exec();
 }
 

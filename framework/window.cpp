@@ -60,6 +60,7 @@ bool IsKeptOnly(const std::string& name) {
 
 Window::Window() : widget_(new WindowWidget) {
     widget_->setAttribute(Qt::WA_DeleteOnClose, false);
+    AddQuitKeys(*widget_);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("content"));
     widget_->setCentralWidget(content);

@@ -1,13 +1,23 @@
 #include "framework/x11.h"
 
 #include <QtGui/qguiapplication_platform.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibraryInfo>
+#include <QPluginLoader>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
+
+#include "framework/shown_name.h"
 
 namespace {
 
@@ -25,26 +35,97 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     return atom;
 }
 
-}  // namespace
-
-std::string X11DisplayProblem(int argc, char** argv) {
-    // Qt takes its platform from -platform, else QT_QPA_PLATFORM, else X11 unless the session is Wayland.
-    const char* display = std::getenv("DISPLAY");
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "-platform" || option == "--platform") return {};
-        if ((option == "-display" || option == "--display") && i + 1 < argc) display = argv[i + 1];
-    }
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb")) return {};
-    if (platform.isEmpty() &&
-        (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland"))
-        return {};
+std::string X11Problem(const char* display) {
     if (!display || !*display) return "no display is set (DISPLAY is empty)";
     xcb_connection_t* connection = xcb_connect(display, nullptr);
     const bool opened = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
-    return opened ? std::string() : "cannot open display \"" + std::string(display) + "\"";
+    return opened ? std::string() : "cannot open display \"" + ShownName(display) + "\"";
+}
+
+// Whether a Wayland compositor accepts a connection where the Wayland client library would look for one.
+bool WaylandCompositorAnswers() {
+    if (qEnvironmentVariableIsSet("WAYLAND_SOCKET")) return true;  // a connection handed down already
+    QByteArray path = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ? qgetenv("WAYLAND_DISPLAY") : "wayland-0";
+    if (!path.startsWith('/')) {
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return false;
+        path = qgetenv("XDG_RUNTIME_DIR") + '/' + path;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool answered =
+        socket >= 0 && ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (socket >= 0) ::close(socket);
+    return answered;
+}
+
+// Whether a platform plugin with the key `name` lies where Qt looks for one.
+bool PlatformPluginInstalled(const QString& name, const QString& pluginFolder) {
+    QStringList folders{pluginFolder, QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms",
+                        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + "/platforms"};
+    for (const QString& path : qEnvironmentVariable("QT_PLUGIN_PATH").split(':', Qt::SkipEmptyParts))
+        folders << path + "/platforms";
+    for (const QString& folder : folders) {
+        if (folder.isEmpty()) continue;
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            const QJsonObject data = QPluginLoader(file.filePath()).metaData().value("MetaData").toObject();
+            for (const QJsonValue key : data.value("Keys").toArray())
+                if (key.toString().compare(name, Qt::CaseInsensitive) == 0) return true;
+        }
+    }
+    return false;
+}
+
+std::string WaylandProblem(const QString& platform, const QString& pluginFolder) {
+    if (!WaylandCompositorAnswers()) {
+        const QByteArray name = qgetenv("WAYLAND_DISPLAY");
+        return "cannot connect to Wayland display \"" +
+               ShownName(name.isEmpty() ? "wayland-0" : name.toStdString()) + "\"";
+    }
+    if (!PlatformPluginInstalled(platform, pluginFolder))
+        return "the Wayland platform plugin is not installed";
+    return {};
+}
+
+}  // namespace
+
+std::string DisplayProblem(int argc, char** argv) {
+    // The platforms Qt tries in turn: -platform, else QT_QPA_PLATFORM, else Wayland before X11 when the
+    // session looks like Wayland, else X11. Qt aborts when none of them starts.
+    QByteArray platforms =
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland"
+            ? "wayland;xcb"
+            : "xcb";
+    if (const QByteArray chosen = qgetenv("QT_QPA_PLATFORM"); !chosen.isEmpty()) platforms = chosen;
+    const char* display = std::getenv("DISPLAY");
+    QString pluginFolder = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string option = argv[i][0] == '-' && argv[i][1] == '-' ? argv[i] + 1 : argv[i];
+        if (option == "-platform")
+            platforms = argv[++i];
+        else if (option == "-display")
+            display = argv[++i];
+        else if (option == "-platformpluginpath")
+            pluginFolder = QString::fromLocal8Bit(argv[++i]);
+    }
+    std::string problems;
+    for (const QByteArray& platform : platforms.split(';')) {
+        const QByteArray name = platform.split(':').constFirst();
+        std::string problem;
+        if (name == "xcb")
+            problem = X11Problem(display);
+        else if (name.startsWith("wayland"))
+            problem = WaylandProblem(QString::fromLatin1(name), pluginFolder);
+        else if (name.isEmpty())
+            continue;
+        // This platform starts, or Qt decides about one not checked here.
+        if (problem.empty()) return {};
+        problems += (problems.empty() ? "" : ", and ") + problem;
+    }
+    return problems;
 }
 
 void ShowEmptyTitleOnX11(QWidget& window) {

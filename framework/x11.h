@@ -1,14 +1,15 @@
-// What the framework tells the X window system itself, where Qt alone would do otherwise: Qt aborts
-// when no display can be opened, and it puts the program's name into an empty window title.
+// What the framework tells the window system itself, where Qt alone would do otherwise: Qt aborts when
+// no display can be opened, and it puts the program's name into an empty window title on X11.
 #pragma once
 
 #include <string>
 
 class QWidget;
 
-// Empty when the display that Qt is about to use can be opened, or when Qt will not use X11 at all;
-// else why not, in a few words that name the display.
-std::string X11DisplayProblem(int argc, char** argv);
+// Empty when one of the platforms that Qt is about to try can start: an X11 display that opens, a Wayland
+// compositor that answers with Qt's Wayland plugin installed, or a platform not checked here; else why
+// not, in a few words that name the displays tried.
+std::string DisplayProblem(int argc, char** argv);
 
 // Lets the X window system see the top-level `window`'s empty title as empty. Does nothing for other
 // titles or platforms.

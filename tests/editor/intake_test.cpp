@@ -181,7 +181,8 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
                  {File("huge.png"), "huge.png", "too large"},
                  {File("comments.jpg"), "comments.jpg", "more segments than any photo (over 1000)"},
                  {File("scans.jpg"), "scans.jpg", "more scans than any photo (over 100)"},
-                 {File("vast.jpg"), "vast.jpg", "more scans than any photo of its size"}};
+                 {File("vast.jpg"), "vast.jpg", "more scans than any photo of its size"},
+                 {File("\u202Eevil\u2069\n.jpg"), "\u202Eevil%E2%81%A9%0A.jpg", "does not exist"}};
     auto refusal = [](const std::function<void()>& load) -> std::string {
         try {
             load();
@@ -192,7 +193,10 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     };
     for (const auto& c : cases) {
         const std::string why = refusal([&] { Load(Main::kDvd, c.path); });
-        EXPECT_TRUE(Contains(why, '"' + c.named + '"') && Contains(why, c.why)) << why;
+        // Names and paths sit in isolates that nothing in them can close early.
+        EXPECT_TRUE(Contains(why, "\"\u2068" + c.named + "\u2069\"") && Contains(why, c.why) &&
+                    Contains(why, "(\u2068/") && why.ends_with(c.named + "\u2069)"))
+            << why;
     }
     // A progressive photo cut short whose rest reads as zeros for a terabyte is shown: its decoder looks
     // through the zeros for the next scan until the bound on what it may read ends the file.
@@ -203,7 +207,7 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     // A photo replaced by one of another size before its pixels are read is refused by name.
     const Ref<Picture> lazy = FolderItem(WriteQuadrants(dir, "grows.jpg", "JPEG")).OpenAsPicture();
     WriteQuadrants(dir, "grows.jpg", "JPEG", 30, 30);
-    EXPECT_TRUE(Contains(refusal([&] { lazy->Load(); }), "\"grows.jpg\""));
+    EXPECT_TRUE(Contains(refusal([&] { lazy->Load(); }), "grows.jpg"));
     // So is one replaced by a file of too many scans.
     const Ref<Picture> swapped = FolderItem(WriteBytes(dir, "swapped.jpg", layered)).OpenAsPicture();
     WriteBytes(dir, "swapped.jpg", scans);
@@ -228,7 +232,7 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     EXPECT_FALSE(Drag(Main::kCdBack, {QUrl("file://elsewhere.example" + folder + "/caf%E9.jpg")}));
     ASSERT_TRUE(Drag(Main::kCdBack, {QUrl("file://" + folder + "/a%00b.jpg")}));
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_NE(reports[0].find("\"a%00b.jpg\""), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("a%00b.jpg"), std::string::npos) << reports[0];
     ::unlink(cafe.c_str());  // a name Qt cannot spell, so the folder's removal would miss it
 }
 

@@ -145,7 +145,7 @@ TEST_F(PdfPrintTest, APrintThatFailsIsReportedWithItsCoverFileAndOneThatWorksIsN
         std::string output;
         Meanwhile meanwhile;
         const char* why;  // nullptr: printed, nothing said
-    } prints[] = {{File("no-such-folder/page.pdf"), kNothing, "no-such-folder/page.pdf"},
+    } prints[] = {{File("no-such-folder/page.pdf"), kNothing, "no-such-folder/page.pdf\u2069)"},
                   {File("pipe.pdf"), kNothing, "not a regular file"},
                   {File("full.pdf"), kDiskFull, "incomplete"},
                   {File("gone.pdf"), kRemoved, "does not exist"},
@@ -167,7 +167,8 @@ TEST_F(PdfPrintTest, APrintThatFailsIsReportedWithItsCoverFileAndOneThatWorksIsN
         setrlimit(RLIMIT_FSIZE, &limit);
         ASSERT_EQ(reports.size(), print.why ? 1u : 0u);
         if (!print.why) continue;
-        EXPECT_TRUE(Contains(reports[0], "\"front.bmp\"") && Contains(reports[0], print.why)) << reports[0];
+        EXPECT_TRUE(Contains(reports[0], "\"\u2068front.bmp\u2069\"") && Contains(reports[0], print.why))
+            << reports[0];
     }
 }
 

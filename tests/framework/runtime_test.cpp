@@ -1,8 +1,10 @@
-// The runtime under the windows: handlers that throw, the failure box, handlers and controls looked up by
-// kind and name, the cooperative yield, conversion to whole dots, and the printer setup's resolution.
+// The runtime under the windows: handlers that throw, the failure box on the screen, handlers and controls
+// looked up by kind and name, the cooperative yield, conversion to whole dots, and the printer setup's
+// resolution.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <chrono>
 #include <cmath>
@@ -11,6 +13,7 @@
 #include "editor/Main.h"
 #include "framework/background_task.h"
 #include "framework/dispatch.h"
+#include "framework/picture_decoder.h"
 #include "framework/printing.h"
 #include "framework/runtime_values.h"
 #include "support.h"
@@ -37,15 +40,25 @@ TEST_F(RuntimeTest, AThrowingHandlerIsReportedAndTheProgramGoesOn) {
     EXPECT_FALSE(Dispatch([] { throw std::runtime_error("x"); })) << "a failing report is contained too";
 }
 
-TEST_F(RuntimeTest, TheFailureBoxShowsItsMessageAsPlainText) {
+TEST_F(RuntimeTest, TheFailureBoxShowsItsMessageAsPlainTextOnTheScreenWithALongPathShortened) {
     RestoreRealServices();
-    Qt::TextFormat format = Qt::AutoText;
+    const QString name = "\u202Eevil <b>" + QString(50, u'x') + ".jpg";  // longer than half the path's room
+    QString text;
+    bool fits = false;
     QTimer::singleShot(0, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(widget)) format = box->textFormat(), box->done(0);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        const QRect screen = box->screen()->availableGeometry();
+        const QWidget* ok = box->button(QMessageBox::Ok);
+        fits = screen.contains(box->frameGeometry()) &&
+               screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()));
+        text = box->textFormat() == Qt::PlainText ? box->text().remove(QChar(0x200B)) : "";  // breaks
+        box->done(0);
     });
-    Services().reportFailure("\"<b>x</b>.jpg\" cannot be used");
-    EXPECT_EQ(format, Qt::PlainText);
+    const std::string path = "/" + std::string(40000, 'd') + "/" + name.toStdString();
+    Services().reportFailure(PictureFileFailure(path, "it is too long").what());
+    EXPECT_TRUE(fits && text.startsWith(QString::fromStdString(QuotedName(path))) && text.contains(u'…') &&
+                text.endsWith(name + "\u2069)"))
+        << fits << " " << text.toStdString();
 }
 
 TEST_F(RuntimeTest, HandlersOfTheWrongKindAndControlsOfTheWrongNameOrClassAreRefused) {
