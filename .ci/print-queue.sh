@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # CI: "Print both" through a real CUPS queue. Starts a private cupsd (its own configuration, socket, spool
 # and logs under a temporary folder; no system service) with a cups-pdf queue, prints through QPrinter to
-# it, measures the PDF that the queue writes, and stops the cupsd. Fails loudly when any step fails.
+# it and measures the PDF that the queue writes; then prints to it rejecting jobs (the refusal must be
+# reported) and paused (the job must wait in the queue, unreported), and stops the cupsd. Fails loudly
+# when any step fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${KAVRELLO_BUILD_DIR:-build-tests}
@@ -85,12 +87,27 @@ $sudo lpadmin -h "$socket" -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/pp
     -o PageSize=A4
 lpstat -h "$socket" -p "$queue"
 
-out=$(KAVRELLO_PRINT_QUEUE="$queue" KAVRELLO_PRINT_QUEUE_OUT="$tmp/out" QT_QPA_PLATFORM=offscreen \
-    "$build/bin/kavrello_tests" --gtest_filter=PdfPrintTest.PrintBothThroughAPrintQueue 2>&1) || {
-    echo "$out"; echo "== cupsd error log =="; cat "$tmp/log/error_log"; exit 1; }
-echo "$out"
-if ! grep -q '^\[  PASSED  \] 1 test' <<<"$out" || grep -q 'SKIPPED' <<<"$out"; then
-    echo "the print-queue test did not run" >&2
-    exit 1
-fi
+# Runs the queue's test, expecting $1: "" (printed and measured), "held", or the words of the refusal.
+run_queue_test() {
+    local out
+    out=$(KAVRELLO_PRINT_QUEUE="$queue" KAVRELLO_PRINT_QUEUE_OUT="$tmp/out" KAVRELLO_PRINT_QUEUE_EXPECT="$1" \
+        QT_QPA_PLATFORM=offscreen "$build/bin/kavrello_tests" \
+        --gtest_filter=PdfPrintTest.PrintBothThroughAPrintQueue 2>&1) || {
+        echo "$out"; echo "== cupsd error log =="; cat "$tmp/log/error_log"; exit 1; }
+    echo "$out"
+    if ! grep -q '^\[  PASSED  \] 1 test' <<<"$out" || grep -q 'SKIPPED' <<<"$out"; then
+        echo "the print-queue test did not run" >&2
+        exit 1
+    fi
+}
+
+run_queue_test ""
 echo "== printed through CUPS queue $queue =="
+$sudo cupsreject -h "$socket" -r "closed for the test" "$queue"
+run_queue_test "is not accepting jobs"
+echo "== refused by the rejecting queue, and reported =="
+$sudo cupsaccept -h "$socket" "$queue"
+$sudo cupsdisable -h "$socket" "$queue"
+run_queue_test held
+lpstat -h "$socket" -o "$queue" | grep -q "^$queue-" || { echo "the paused queue holds no job" >&2; exit 1; }
+echo "== held by the paused queue, and not reported =="

@@ -86,6 +86,10 @@ class Main : public Window {
   private:
     void CreateControls0();
 
+    // True while a print is being prepared or its dialog is open: a Print click meanwhile starts nothing.
+    bool printing_ = false;
+    class PrintInProgress;
+
     // The steps each cover's handlers share, run with the cover's row.
     void AcceptDrops(const CoverRow& cover);
     void DropOnCover(const CoverRow& cover, const Ref<DragItem>& item);

@@ -1,6 +1,10 @@
 // Printing the covers: one cover on a page of its own, turned a quarter turn clockwise from its file,
-// or both CD covers unturned on one page. Each coordinate is a sum of Doubles in millimetres times dots
-// per millimetre, converted once to whole dots; margins are whole dots.
+// or both CD covers unturned on one page, and only when all of it fits the page's printable area. Each
+// coordinate is a sum of Doubles in millimetres times dots per millimetre, converted once to whole dots;
+// margins are whole dots.
+#include <algorithm>
+#include <cstdio>
+
 #include "editor/Main.h"
 #include "editor/intake.h"
 #include "framework/folder_item.h"
@@ -67,16 +71,64 @@ void DrawLaidBackCover(Graphics& page, double dotsPerMm, const Ref<Picture>& pic
     page.DrawPicture(picture, m, Dots(Y + mm), Dots(W), Dots(H), 0, 0, sourceWidth, sourceHeight);
 }
 
+// A page that draws nothing: it keeps the corners of everything drawn on it, in whole dots.
+class ExtentPage final : public Graphics {
+  public:
+    int32_t Width() const override { return right_ + 1; }
+    int32_t Height() const override { return bottom_ + 1; }
+    void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
+        Add(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+    }
+    void DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override {
+        if (width >= 0 && height >= 0) Add(x, y, x + width, y + height);
+    }
+    void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width, int32_t height,
+                     int32_t, int32_t, int32_t, int32_t) override {
+        if (width == kPictureOwnSize) width = NonNil(picture, "picture").Width();
+        if (height == kPictureOwnSize) height = NonNil(picture, "picture").Height();
+        if (width > 0 && height > 0) Add(x, y, x + width - 1, y + height - 1);
+    }
+    Color Pixel(int32_t, int32_t) const override { return Color{}; }
+    void SetPixel(int32_t x, int32_t y, Color) override { Add(x, y, x, y); }
+
+    // Whether everything drawn lies on a page of that many dots, from its corner.
+    bool Within(const Graphics& page) const {
+        return left_ >= 0 && top_ >= 0 && right_ < page.Width() && bottom_ < page.Height();
+    }
+
+  private:
+    void Add(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+        left_ = std::min(left_, left), top_ = std::min(top_, top);
+        right_ = std::max(right_, right), bottom_ = std::max(bottom_, bottom);
+    }
+    int32_t left_ = 0, top_ = 0, right_ = -1, bottom_ = -1;
+};
+
+// "w x h mm", with `decimals` decimals.
+std::string SizeText(double width, double height, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f x %.*f mm", decimals, width, decimals, height);
+    return text;
+}
+
 // A fresh printer setup and the print dialog, then `draw` on the page in its dots per millimetre, read
-// from the setup after the dialog; nothing when the user cancels. A print that fails is reported as the
-// failure of `what`, which names the covers' files.
+// from the setup after the dialog; nothing when the user cancels. What `draw` would draw must fit the
+// page's printable area, or nothing is printed and the failure names `drawn`, its size in millimetres. A
+// print that fails is reported as the failure of `what`, which names the covers' files.
 template <class Draw>
-void PrintPage(Main& window, const std::string& what, Draw draw) {
+void PrintPage(Main& window, const std::string& what, const std::string& drawn, Draw draw) {
     try {
         Ref<PrinterSetup> setup = window.New<PrinterSetup>();
         Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
         if (!page) return;
-        draw(*page, DotsPerMm(*setup));
+        const double dotsPerMm = DotsPerMm(*setup);
+        ExtentPage extent;
+        draw(extent, dotsPerMm);
+        if (!extent.Within(*page))
+            throw PrintFailure("the page's printable area, " +
+                               SizeText(page->Width() / dotsPerMm, page->Height() / dotsPerMm, 1) +
+                               ", cannot hold the " + drawn);
+        draw(*page, dotsPerMm);
         EndPrintJob(page);
     } catch (const PrintFailure& failure) {
         throw PrintFailure(what + " not printed: " + failure.what() + ".");
@@ -96,16 +148,37 @@ Ref<Picture> TurnForPrinting(const Ref<Picture>& picture, const std::string& pat
 
 }  // namespace
 
+// Marks one print of the window as under way for its whole run, whichever way it ends; false when
+// another print of the window was already under way, which this one then leaves alone.
+class Main::PrintInProgress {
+  public:
+    explicit PrintInProgress(Main& window) : window_(window), first_(!window.printing_) {
+        window.printing_ = true;
+    }
+    ~PrintInProgress() {
+        if (first_) window_.printing_ = false;
+    }
+    explicit operator bool() const { return first_; }
+
+  private:
+    Main& window_;
+    const bool first_;
+};
+
 // Prints `cover` from its file, turned, at its size with its four frame lines. Does nothing when the
-// cover has no file; a file that cannot be read is reported before the print dialog opens.
+// cover has no file or another print is under way; a file that cannot be read is reported before the
+// print dialog opens.
 void Main::PrintCover(const CoverRow& cover) {
     if (RuntimeStringCompare(this->*cover.path, "") == 0) return;
+    const PrintInProgress once(*this);
+    if (!once) return;
     // The run's own copy: a new intake during the turn's yields does not change what this run prints.
     const std::string path = this->*cover.path;
     Ref<Picture> picture = TurnForPrinting(ReadPicture(path), path);
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
     PrintPage(*this, std::string("The ") + cover.title + " " + QuotedName(path) + " was",
+              SizeText(cover.widthMm, cover.heightMm, 0) + " of the cover and its frame lines",
               [&](Graphics& page, double dotsPerMm) {
                   DrawCover(page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
                             sourceWidth, sourceHeight);
@@ -113,11 +186,13 @@ void Main::PrintCover(const CoverRow& cover) {
 }
 
 // Prints the CD front and, D(130) lower and laid on its side, the CD back on one page, neither turned.
-// Does nothing unless both have a file.
+// Does nothing unless both have a file, or when another print is under way.
 void Main::PrintBothCdCovers() {
     const CoverRow& front = kCdFront;
     if (RuntimeStringCompare(filenaamCDFront, "") == 0) return;
     if (RuntimeStringCompare(filenaamCDBack, "") == 0) return;
+    const PrintInProgress once(*this);
+    if (!once) return;
     Ref<Picture> frontPicture = ReadPicture(filenaamCDFront);
     const int32_t frontWidth = frontPicture->Width();
     const int32_t frontHeight = frontPicture->Height();
@@ -126,6 +201,8 @@ void Main::PrintBothCdCovers() {
     const int32_t backHeight = backPicture->Height();
     PrintPage(*this,
               "The CD covers " + QuotedName(filenaamCDFront) + " and " + QuotedName(filenaamCDBack) + " were",
+              SizeText(std::max(front.widthMm, kCdBack.heightMm), kBackShiftMm + kCdBack.widthMm, 0) +
+                  " of the two covers and their frame lines",
               [&](Graphics& page, double dotsPerMm) {
                   DrawCover(page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
                             frontWidth, frontHeight);

@@ -14,21 +14,24 @@
 #include "framework/painter_graphics.h"
 #include "framework/picture.h"
 #include "framework/picture_file.h"
+#include "framework/print_queue.h"
 #include "framework/printing.h"
 #include "framework/shown_name.h"
 
 namespace {
 
-// The printer and the painter of one job; the painter is active from the start to the end of the job.
+// The printer and the painter of one job. The painter begins, and with it the job, at the first drawing
+// call: a page released before anything is drawn on it starts no job and writes no file.
 struct PrintJob {
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
+    std::string named;  // " (output file)", or "" when printing to a printer
     double devicePixelsPerDot = 1.0;
     int32_t widthDots = 0;
     int32_t heightDots = 0;
 };
 
-std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
+std::unique_ptr<PrintJob> PrepareJob(std::unique_ptr<QPrinter> printer) {
     auto job = std::make_unique<PrintJob>();
     job->printer = std::move(printer);
     QPrinter& device = NonNil(job->printer, "the printer");
@@ -38,13 +41,11 @@ std::unique_ptr<PrintJob> StartJob(std::unique_ptr<QPrinter> printer) {
     device.setPageMargins(layout.minimumMargins(), layout.units());
     // An output file is written only as a regular file: a pipe or a device could hold the program.
     const std::string file = QFile::encodeName(device.outputFileName()).toStdString();
-    const std::string named = file.empty() ? std::string() : " (" + ShownName(file) + ")";
+    job->named = file.empty() ? std::string() : " (" + ShownName(file) + ")";
     struct stat st;
     if (!file.empty() && ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        throw PrintFailure("its output file is not a regular file" + named);
-    if (!job->painter.begin(&device)) throw PrintFailure("the printer could not start the page" + named);
+        throw PrintFailure("its output file is not a regular file" + job->named);
     job->devicePixelsPerDot = double(device.resolution()) / PageResolution();
-    job->painter.scale(job->devicePixelsPerDot, job->devicePixelsPerDot);
     job->widthDots = int32_t(device.width() / job->devicePixelsPerDot);
     job->heightDots = int32_t(device.height() / job->devicePixelsPerDot);
     return job;
@@ -76,7 +77,11 @@ class PrinterPage final : public PainterGraphics {
         if (!job_->painter.end() || job_->printer->printerState() == QPrinter::Error)
             return "the printer reported an error";
         const QString output = job_->printer->outputFileName();
-        return output.isEmpty() ? std::string() : OutputFileFailure(output);
+        if (!output.isEmpty()) return OutputFileFailure(output);
+        // Ending the painter handed the page to the print system as its last request: its answer.
+        if (job_->printer->outputFormat() == QPrinter::NativeFormat)
+            return QueueRefusal(job_->printer->printerName().toStdString());
+        return {};
     }
 
     void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t width, int32_t height,
@@ -92,6 +97,16 @@ class PrinterPage final : public PainterGraphics {
     }
 
   protected:
+    // The first drawing call begins the painter, and the job, in dots of the page resolution.
+    void Paint(const std::function<void(QPainter&)>& draw) override {
+        if (!job_->painter.isActive()) {
+            if (!job_->painter.begin(job_->printer.get()))
+                throw PrintFailure("the printer could not start the page" + job_->named);
+            job_->painter.scale(job_->devicePixelsPerDot, job_->devicePixelsPerDot);
+        }
+        PainterGraphics::Paint(draw);
+    }
+
     // One dot of the page resolution wide on paper. A non-cosmetic pen of width 1 would be drawn as a
     // hairline by the PDF engine, so the width is given in device pixels.
     QPen LinePen() const override {
@@ -114,17 +129,17 @@ void EndPrintJob(Ref<Graphics>& page) {
 }
 
 Ref<Graphics> NewPrinterPage(std::unique_ptr<QPrinter> printer) {
-    return std::make_shared<PrinterPage>(StartJob(std::move(printer)));
+    return std::make_shared<PrinterPage>(PrepareJob(std::move(printer)));
 }
 
-std::unique_ptr<QPrinter> NewPdfPrinter(const std::string& path) {
+std::unique_ptr<QPrinter> NewPdfPrinter(const std::string& path, QPageSize::PageSizeId paper) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(path));
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageSize(QPageSize(paper));
     return printer;
 }
 
-Ref<Graphics> NewPdfPage(const std::string& path) {
-    return NewPrinterPage(NewPdfPrinter(path));
+Ref<Graphics> NewPdfPage(const std::string& path, QPageSize::PageSizeId paper) {
+    return NewPrinterPage(NewPdfPrinter(path, paper));
 }

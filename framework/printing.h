@@ -41,6 +41,7 @@ class PrintFailure : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Releases the page, which ends its print job. Raises PrintFailure saying why when the job is known to
-// have failed: the printer reported an error, or its output file is missing or incomplete.
+// Releases the page, which ends its print job (a page with nothing drawn on it has none). Raises
+// PrintFailure saying why when the job is known to have failed: the printer reported an error, the print
+// system did not take it, or its output file is missing or incomplete.
 void EndPrintJob(Ref<Graphics>& page);

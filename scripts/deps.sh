@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need, only those missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev libgtest-dev libbenchmark-dev poppler-utils
-          xdg-utils xvfb xauth "$@")
+packages=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev libcups2-dev libgtest-dev libbenchmark-dev
+          poppler-utils xdg-utils xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -10,12 +10,14 @@
 #include "framework/pixel_memory.h"
 #include "framework/printing.h"
 
-// A page that keeps its calls as text, "line x1 y1 x2 y2|picture x y w h sx sy sw sh lies|", where a
-// picture of WritePicture() lies "upright" or "turned" a quarter turn clockwise, and any other "other".
+// A page of `width` x `height` dots that keeps its calls as text, "line x1 y1 x2 y2|picture x y w h sx sy
+// sw sh lies|", where a picture of WritePicture() lies "upright" or "turned" a quarter turn clockwise, and
+// any other "other".
 class RecordingPage : public Graphics {
   public:
-    int32_t Width() const override { return 5000; }
-    int32_t Height() const override { return 5000; }
+    RecordingPage(int32_t width, int32_t height) : width(width), height(height) {}
+    int32_t Width() const override { return width; }
+    int32_t Height() const override { return height; }
     void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { Add("line", {x1, y1, x2, y2}); }
     void DrawRect(int32_t x, int32_t y, int32_t w, int32_t h) override { Add("rect", {x, y, w, h}); }
     void DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y, int32_t w, int32_t h, int32_t sx,
@@ -32,6 +34,7 @@ class RecordingPage : public Graphics {
     Color Pixel(int32_t, int32_t) const override { return Color{}; }
     void SetPixel(int32_t x, int32_t y, Color) override { Add("pixel", {x, y}); }
 
+    const int32_t width, height;
     std::string calls;
     std::vector<Ref<Picture>> pictures;
 
@@ -49,7 +52,7 @@ class PrintTest : public CoverTest {
         CoverTest::SetUp();
         SetPageResolution(254);
         Services().printDialog = [this](const Ref<PrinterSetup>&) {
-            return pages.emplace_back(std::make_shared<RecordingPage>());
+            return pages.emplace_back(std::make_shared<RecordingPage>(pageWidth, pageHeight));
         };
     }
     void TearDown() override {
@@ -71,6 +74,7 @@ class PrintTest : public CoverTest {
     }
 
     std::vector<Ref<RecordingPage>> pages;  // one a dialog
+    int32_t pageWidth = 5000, pageHeight = 5000;
 };
 
 // Each print's calls at 10 dots a millimetre, four frame lines and the picture's rectangle, to be followed by

@@ -1,6 +1,6 @@
 // The four print buttons against a page that records its calls, at 10 dots a millimetre: the calls and
 // values of each print in order, the empty-path rules, cancelling, failures reported before the dialog,
-// and prints that stay what they were while their turn yields.
+// one print at a time that stays what it was while its turn yields, and only prints that fit the page.
 #include <set>
 
 #include "print_support.h"
@@ -9,23 +9,30 @@ namespace {
 
 class PrintButtonsTest : public PrintTest {};
 
-TEST_F(PrintButtonsTest, EachPrintDrawsItsFramesThenItsPicturesTurnedAloneAndUprightTogether) {
+TEST_F(PrintButtonsTest, EachPrintDrawsItsFramesThenItsPicturesTurnedAloneAndUprightTogetherIfAllFits) {
     FileOf(Main::kDvd) = WritePicture("dvd.bmp", 300, 200);
     FileOf(Main::kCdFront) = WritePicture("front.bmp", 120, 120);
     FileOf(Main::kCdBack) = WritePicture("back.bmp", 150, 117);
-    const std::pair<const char*, std::string> prints[] = {
-        {"btnPrintDvd", kDvdPrint + Source(200, 300, "turned")},
-        {"btnPrintCdFront", kCdFrontPrint + Source(120, 120, "turned")},
-        {"btnPrintCdBack", kCdBackPrint + Source(117, 150, "turned")},
+    // Each on a page just large enough for its frame lines' far ends, then one dot narrower, one shorter.
+    const std::tuple<const char*, std::string, int32_t, int32_t> prints[] = {
+        {"btnPrintDvd", kDvdPrint + Source(200, 300, "turned"), 1841, 2741},
+        {"btnPrintCdFront", kCdFrontPrint + Source(120, 120, "turned"), 1221, 1221},
+        {"btnPrintCdBack", kCdBackPrint + Source(117, 150, "turned"), 1191, 1521},
         {"btnCdBoth",
-         kCdFrontPrint + Source(120, 120, "upright") + kLaidCdBackPrint + Source(150, 117, "upright")}};
-    for (const auto& [button, calls] : prints) {
-        pages.clear();
-        Push(button);
-        ASSERT_EQ(pages.size(), 1u) << button;
-        EXPECT_EQ(pages[0]->calls, calls) << button;
-    }
-    EXPECT_TRUE(reports.empty());
+         kCdFrontPrint + Source(120, 120, "upright") + kLaidCdBackPrint + Source(150, 117, "upright"), 1521,
+         2491}};
+    for (const auto& [button, calls, width, height] : prints)
+        for (auto [w, h] : {std::pair(width, height), {width - 1, height}, {width, height - 1}}) {
+            const bool fits = w == width && h == height;
+            pages.clear(), reports.clear(), pageWidth = w, pageHeight = h;
+            Push(button);
+            ASSERT_EQ(pages.size(), 1u) << button;
+            EXPECT_EQ(pages[0]->calls, fits ? calls : "") << button << " on " << w << " x " << h;
+            EXPECT_EQ(reports.size(), fits ? 0u : 1u) << button << " on " << w << " x " << h;
+        }
+    EXPECT_TRUE(Contains(reports.at(0),
+                         "\"back.bmp\" were not printed: the page's printable area, 152.1 x "
+                         "249.0 mm, cannot hold the 150 x 247 mm of the two covers"));
 }
 
 TEST_F(PrintButtonsTest, PhotosAreReadInFullBeforeTheDialogSoRemovingThemMeanwhileChangesNothing) {
@@ -121,7 +128,7 @@ TEST_F(PrintButtonsTest, PalettePicturesPrintInTheirOwnColoursAndUnwrittenPixels
               std::tuple(RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)));
 }
 
-TEST_F(PrintButtonsTest, ClicksAndClosingDuringTheTurnsYieldsLeaveThatPrintAsItWas) {
+TEST_F(PrintButtonsTest, ClicksAndClosingDuringTheTurnsYieldsOrTheDialogStartNoOtherPrint) {
     Load(Main::kDvd, WritePicture("dvd.bmp", 300, 200));
     FileOf(Main::kCdFront) = WritePicture("front.bmp", 50, 50);
     const std::string other = WritePicture("other.bmp", 90, 10);
@@ -137,15 +144,16 @@ TEST_F(PrintButtonsTest, ClicksAndClosingDuringTheTurnsYieldsLeaveThatPrintAsItW
         Push("btnPrintDvd");
         main->Close();
     });
+    auto confirm = Services().printDialog;
+    Services().printDialog = [&, dialogs = 0](const Ref<PrinterSetup>& setup) mutable {
+        if (dialogs++ == 0) Push("btnPrintCdFront");  // and a click while the dialog is open
+        return confirm(setup);
+    };
     Push("btnPrintDvd");
     EXPECT_TRUE(acted);
     EXPECT_TRUE(reports.empty()) << reports.at(0);
-    ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[0]->calls, kCdFrontPrint + Source(50, 50, "turned"));
-    EXPECT_EQ(pages[1]->calls, kDvdPrint + Source(10, 90, "turned"))
-        << "the click in the yield prints the new file";
-    EXPECT_EQ(pages[2]->calls, kDvdPrint + Source(200, 300, "turned"))
-        << "the first print keeps its own file";
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0]->calls, kDvdPrint + Source(200, 300, "turned")) << "the print keeps its own file";
     EXPECT_FALSE(main->IsOpen());
 }
 
