@@ -31,7 +31,7 @@ TEST_F(PrintButtonsTest, EachPrintDrawsItsFramesThenItsPicturesTurnedAloneAndUpr
             EXPECT_EQ(reports.size(), fits ? 0u : 1u) << button << " on " << w << " x " << h;
         }
     EXPECT_TRUE(Contains(reports.at(0),
-                         "\"back.bmp\" were not printed: the page's printable area, 152.1 x "
+                         "back.bmp\u2069\" were not printed: the page's printable area, 152.1 x "
                          "249.0 mm, cannot hold the 150 x 247 mm of the two covers"));
 }
 
