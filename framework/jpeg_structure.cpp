@@ -102,7 +102,7 @@ int64_t ScanBlocks(const std::vector<uint8_t>& sos, const std::vector<Component>
 
 }  // namespace
 
-std::string JpegStructureFault(QIODevice& file) {
+std::string JpegStructureFault(QIODevice& file, bool headerOnly) {
     ByteStream bytes(file);
     if (bytes.Next() != 0xFF || bytes.Next() != 0xD8) return {};
     int segments = 0, scans = 0;
@@ -126,6 +126,7 @@ std::string JpegStructureFault(QIODevice& file) {
         if (!bytes.Take(std::max((high << 8 | low) - 2, 0), parsed ? &body : nullptr)) break;
         if (StartOfFrame(marker) && frame.empty()) frame = FrameComponents(body, pixels);
         if (marker != 0xDA) continue;
+        if (headerOnly) break;
         if (++scans > kMaxScans)
             return "it has more scans than any photo (over " + std::to_string(kMaxScans) + ")";
         // Pictures too large to decode at all are refused for their size, which says more.

@@ -10,5 +10,6 @@ class QIODevice;
 
 // Reads `file` from where it stands through its end-of-image marker, or as far as the file lets it,
 // and says why it must not be decoded ("it has more scans than any photo (over 100)"), or "" when it
-// may be. A file that does not start as a JPEG does is left to its own decoder.
-std::string JpegStructureFault(QIODevice& file);
+// may be. With `headerOnly`, stops at the first scan: what reading the header costs. A file that does
+// not start as a JPEG does is left to its own decoder.
+std::string JpegStructureFault(QIODevice& file, bool headerOnly);

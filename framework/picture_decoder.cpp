@@ -78,8 +78,9 @@ QSize ShownSize(QImageReader& reader) {
 }
 
 // Why the file's structure must not reach the decoder, or "" when it may; leaves the file at its start.
-std::string StructureFault(PictureFile& file) {
-    const std::string fault = JpegStructureFault(file);
+// A header read needs only the part before the first scan walked, a decode the whole file.
+std::string StructureFault(PictureFile& file, bool headerOnly) {
+    const std::string fault = JpegStructureFault(file, headerOnly);
     return !fault.empty() ? fault : file.seek(0) ? "" : "it cannot be read";
 }
 
@@ -113,7 +114,7 @@ class JpegFileSource : public PictureSource {
         const std::unique_ptr<PictureFile> file = OpenRegularFile(path_, error);
         if (!file) throw PictureFileFailure(path_, error);
         file->SetLimit(PictureReadLimit(Pixels(size_)));
-        error = StructureFault(*file);
+        error = StructureFault(*file, false);
         if (!error.empty()) throw PictureFileFailure(path_, error);
         QImageReader reader(file.get());
         Prepare(reader);
@@ -216,7 +217,7 @@ DecodedPicture OpenPictureFile(const std::string& path) {
     std::string error;
     const std::unique_ptr<PictureFile> file = OpenRegularFile(path, error);
     if (!file) return {nullptr, error};
-    error = StructureFault(*file);
+    error = StructureFault(*file, true);
     if (!error.empty()) return {nullptr, error};
 
     QImageReader reader(file.get());
