@@ -3,7 +3,7 @@
 // coordinate is a sum of Doubles in millimetres times dots per millimetre, converted once to whole dots;
 // margins are whole dots.
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 #include "editor/Main.h"
 #include "editor/intake.h"
@@ -104,17 +104,23 @@ class ExtentPage final : public Graphics {
     int32_t left_ = 0, top_ = 0, right_ = -1, bottom_ = -1;
 };
 
-// "w x h mm", with `decimals` decimals.
-std::string SizeText(double width, double height, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f x %.*f mm", decimals, width, decimals, height);
-    return text;
+// A length in millimetres with one decimal, written the same in every locale.
+std::string MmText(double mm) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, mm, std::chars_format::fixed, 1).ptr;
+    return std::string(text, end);
+}
+
+// "w x h mm" of a cover's size in whole millimetres.
+std::string CoverSize(int32_t widthMm, int32_t heightMm) {
+    return std::to_string(widthMm) + " x " + std::to_string(heightMm) + " mm";
 }
 
 // A fresh printer setup and the print dialog, then `draw` on the page in its dots per millimetre, read
 // from the setup after the dialog; nothing when the user cancels. What `draw` would draw must fit the
-// page's printable area, or nothing is printed and the failure names `drawn`, its size in millimetres. A
-// print that fails is reported as the failure of `what`, which names the covers' files.
+// page's printable area, or nothing is printed and the failure says what `drawn` (the covers) needs and
+// what the page has, in millimetres. A print that fails is reported as the failure of `what`, which names
+// the covers' files.
 template <class Draw>
 void PrintPage(Main& window, const std::string& what, const std::string& drawn, Draw draw) {
     try {
@@ -125,9 +131,10 @@ void PrintPage(Main& window, const std::string& what, const std::string& drawn, 
         ExtentPage extent;
         draw(extent, dotsPerMm);
         if (!extent.Within(*page))
-            throw PrintFailure("the page's printable area, " +
-                               SizeText(page->Width() / dotsPerMm, page->Height() / dotsPerMm, 1) +
-                               ", cannot hold the " + drawn);
+            throw PrintFailure(drawn + " need " + MmText(extent.Width() / dotsPerMm) + " x " +
+                               MmText(extent.Height() / dotsPerMm) +
+                               " mm, but the page's printable area is " + MmText(page->Width() / dotsPerMm) +
+                               " x " + MmText(page->Height() / dotsPerMm) + " mm");
         draw(*page, dotsPerMm);
         EndPrintJob(page);
     } catch (const PrintFailure& failure) {
@@ -178,7 +185,7 @@ void Main::PrintCover(const CoverRow& cover) {
     const int32_t sourceWidth = NonNil(picture, "the turned picture").Width();
     const int32_t sourceHeight = picture->Height();
     PrintPage(*this, std::string("The ") + cover.title + " " + QuotedName(path) + " was",
-              SizeText(cover.widthMm, cover.heightMm, 0) + " of the cover and its frame lines",
+              "the " + CoverSize(cover.widthMm, cover.heightMm) + " cover and its frame lines",
               [&](Graphics& page, double dotsPerMm) {
                   DrawCover(page, dotsPerMm, cover.widthMm, cover.heightMm, cover.margin, picture,
                             sourceWidth, sourceHeight);
@@ -201,8 +208,8 @@ void Main::PrintBothCdCovers() {
     const int32_t backHeight = backPicture->Height();
     PrintPage(*this,
               "The CD covers " + QuotedName(filenaamCDFront) + " and " + QuotedName(filenaamCDBack) + " were",
-              SizeText(std::max(front.widthMm, kCdBack.heightMm), kBackShiftMm + kCdBack.widthMm, 0) +
-                  " of the two covers and their frame lines",
+              "the " + CoverSize(front.widthMm, front.heightMm) + " and " +
+                  CoverSize(kCdBack.heightMm, kCdBack.widthMm) + " covers and their frame lines",
               [&](Graphics& page, double dotsPerMm) {
                   DrawCover(page, dotsPerMm, front.widthMm, front.heightMm, front.margin, frontPicture,
                             frontWidth, frontHeight);

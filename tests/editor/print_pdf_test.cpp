@@ -168,7 +168,9 @@ TEST_F(PdfPrintTest, APrintThatFailsIsReportedWithItsCoverFileAndOneThatWorksIsN
                   {File("pipe.pdf"), kNothing, "not a regular file"},
                   {File("full.pdf"), kDiskFull, "incomplete"},
                   {File("gone.pdf"), kRemoved, "does not exist"},
-                  {File("a6.pdf"), kSmallPaper, "area, 104.7 x 148.1 mm, cannot hold the 120 x 120 mm"},
+                  {File("a6.pdf"), kSmallPaper,
+                   "cover and its frame lines need 122.1 x 122.1 mm, but the page's printable area is 104.7 "
+                   "x 148.1 mm"},
                   {File("fine.pdf"), kNothing, nullptr}};
     signal(SIGXFSZ, SIG_IGN);  // a write past the file size limit fails as on a full disk
     for (const auto& print : prints) {

@@ -31,8 +31,10 @@ TEST_F(PrintButtonsTest, EachPrintDrawsItsFramesThenItsPicturesTurnedAloneAndUpr
             EXPECT_EQ(reports.size(), fits ? 0u : 1u) << button << " on " << w << " x " << h;
         }
     EXPECT_TRUE(Contains(reports.at(0),
-                         "back.bmp\u2069\" were not printed: the page's printable area, 152.1 x "
-                         "249.0 mm, cannot hold the 150 x 247 mm of the two covers"));
+                         "back.bmp\u2069\" were not printed: the 120 x 120 mm and 150 x 117 mm "
+                         "covers and their frame lines need 152.1 x 249.1 mm, but the page's "
+                         "printable area is 152.1 x 249.0 mm."))
+        << reports.at(0);
 }
 
 TEST_F(PrintButtonsTest, PhotosAreReadInFullBeforeTheDialogSoRemovingThemMeanwhileChangesNothing) {
