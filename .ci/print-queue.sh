@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# CI: "Print both" through a real CUPS queue. Starts a private cupsd (its own configuration, socket, spool
-# and logs under a temporary folder; no system service) with a cups-pdf queue, prints through QPrinter to
-# it and measures the PDF that the queue writes; then prints to it rejecting jobs (the refusal must be
-# reported) and paused (the job must wait in the queue, unreported), and stops the cupsd. Fails loudly
-# when any step fails.
+# CI: prints through real CUPS queues. Starts a private cupsd (its own configuration, socket, spool and
+# logs under a temporary folder; no system service) with two cups-pdf queues: one that prints the whole
+# page, and one like an inkjet that cannot print its paper's edges and whose owner made landscape its
+# default. Prints through QPrinter to them and measures the PDF that the queue writes: "Print both", the
+# DVD cover upright and the CD front laid out in landscape. Then prints to a queue that refuses jobs, by
+# rejecting them or by not allowing this user (each refusal must be reported), and to a paused queue (the
+# job must wait in the queue, unreported), and stops the cupsd. Fails loudly when any step fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${KAVRELLO_BUILD_DIR:-build-tests}
@@ -85,14 +87,20 @@ for _ in $(seq 50); do [ -S "$socket" ] && break; sleep 0.1; done
 
 $sudo lpadmin -h "$socket" -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
     -o PageSize=A4
-lpstat -h "$socket" -p "$queue"
+# The inkjet's A4 printable area: 9 pt from the left, right and top edges, 14 pt from the bottom.
+sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "9 14 586 833"|' /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+    >"$tmp/inkjet.ppd"
+$sudo lpadmin -h "$socket" -p "$queue-inkjet" -E -v "cups-pdf:/$queue" -P "$tmp/inkjet.ppd" -o PageSize=A4 \
+    -o orientation-requested-default=4
+lpstat -h "$socket" -p "$queue" -p "$queue-inkjet"
 
-# Runs the queue's test, expecting $1: "" (printed and measured), "held", or the words of the refusal.
+# Runs the queue's test, expecting $1: "" (printed and measured), "held", or the words of the refusal; on
+# the queue $PRINT_QUEUE if set, with the test's other settings from the environment.
 run_queue_test() {
     local out
-    out=$(KAVRELLO_PRINT_QUEUE="$queue" KAVRELLO_PRINT_QUEUE_OUT="$tmp/out" KAVRELLO_PRINT_QUEUE_EXPECT="$1" \
+    out=$(KAVRELLO_PRINT_QUEUE="${PRINT_QUEUE:-$queue}" KAVRELLO_PRINT_QUEUE_OUT="$tmp/out" KAVRELLO_PRINT_QUEUE_EXPECT="$1" \
         QT_QPA_PLATFORM=offscreen "$build/bin/kavrello_tests" \
-        --gtest_filter=PdfPrintTest.PrintBothThroughAPrintQueue 2>&1) || {
+        --gtest_filter=PdfPrintTest.PrintsThroughAPrintQueue 2>&1) || {
         echo "$out"; echo "== cupsd error log =="; cat "$tmp/log/error_log"; exit 1; }
     echo "$out"
     if ! grep -q '^\[  PASSED  \] 1 test' <<<"$out" || grep -q 'SKIPPED' <<<"$out"; then
@@ -103,6 +111,13 @@ run_queue_test() {
 
 run_queue_test ""
 echo "== printed through CUPS queue $queue =="
+PRINT_QUEUE="$queue-inkjet" KAVRELLO_PRINT_QUEUE_BUTTON=btnPrintDvd run_queue_test ""
+PRINT_QUEUE="$queue-inkjet" KAVRELLO_PRINT_QUEUE_BUTTON=btnPrintCdFront KAVRELLO_PRINT_QUEUE_LANDSCAPE=1 \
+    run_queue_test ""
+echo "== printed within the printable area of a queue whose default is landscape =="
+$sudo lpadmin -h "$socket" -p "$queue-inkjet" -u "deny:$(id -un)"
+PRINT_QUEUE="$queue-inkjet" run_queue_test "Not allowed to print"
+echo "== refused by a queue that does not allow this user, and reported =="
 $sudo cupsreject -h "$socket" -r "closed for the test" "$queue"
 run_queue_test "is not accepting jobs"
 echo "== refused by the rejecting queue, and reported =="

@@ -9,10 +9,15 @@
 
 namespace {
 
+// How long the window's thread waits for the print server to accept a connection, after libcups has
+// already waited for it: a server that answers does so at once.
+constexpr int kConnectWaitMs = 500;
+
 // Whether the print server answers at all; a refused job's status says little when it does not.
 bool ServerReachable() {
     const std::unique_ptr<http_t, void (*)(http_t*)> http(
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr),
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectWaitMs,
+                     nullptr),
         httpClose);
     return http != nullptr;
 }

@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPen>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <limits>
 
@@ -26,19 +27,48 @@ struct PrintJob {
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
     std::string named;  // " (output file)", or "" when printing to a printer
+    QPointF origin;     // the printable area's corner, in device pixels
     double devicePixelsPerDot = 1.0;
     int32_t widthDots = 0;
     int32_t heightDots = 0;
 };
+
+// The printer's least margins on the page as it reaches the paper, in points. Printers state them for
+// upright paper, and Qt keeps them so in a landscape layout; the print system turns a landscape page a
+// quarter turn counter-clockwise onto the paper, so the paper's bottom margin lies at the page's left.
+QMarginsF PrintableMargins(const QPrinter& printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF upright = layout.minimumMargins();
+    if (layout.orientation() == QPageLayout::Portrait) return upright;
+    return {upright.bottom(), upright.left(), upright.top(), upright.right()};
+}
+
+// Asks the print system for the orientation the page was laid out in: otherwise a queue whose default
+// is landscape turns an upright page, and its margins no longer lie where the fit was measured.
+void AskOrientation(QPrinter& printer) {
+    // The print engine's list of CUPS job options, name and value in turn, as Qt's print dialog fills it.
+    const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QStringList options = printer.printEngine()->property(cupsOptions).toStringList();
+    const QString name = QStringLiteral("orientation-requested");
+    const QString value = printer.pageLayout().orientation() == QPageLayout::Portrait ? "3" : "4";
+    const qsizetype at = options.indexOf(name);
+    if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
+        options[at + 1] = value;
+    else
+        options << name << value;
+    printer.printEngine()->setProperty(cupsOptions, options);
+}
 
 std::unique_ptr<PrintJob> PrepareJob(std::unique_ptr<QPrinter> printer) {
     auto job = std::make_unique<PrintJob>();
     job->printer = std::move(printer);
     QPrinter& device = NonNil(job->printer, "the printer");
     // The origin is the corner of the printable area: the printer's least margins, not Qt's default ones.
-    const QPageLayout layout = device.pageLayout();
-    device.setFullPage(false);
-    device.setPageMargins(layout.minimumMargins(), layout.units());
+    // The page is painted whole and the origin moved there, since Qt keeps the margins of upright paper.
+    const QMarginsF margins = PrintableMargins(device);
+    device.setFullPage(true);
+    if (device.outputFormat() == QPrinter::NativeFormat) AskOrientation(device);
     // An output file is written only as a regular file: a pipe or a device could hold the program.
     const std::string file = QFile::encodeName(device.outputFileName()).toStdString();
     job->named = file.empty() ? std::string() : " (" + ShownName(file) + ")";
@@ -46,8 +76,12 @@ std::unique_ptr<PrintJob> PrepareJob(std::unique_ptr<QPrinter> printer) {
     if (!file.empty() && ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         throw PrintFailure("its output file is not a regular file" + job->named);
     job->devicePixelsPerDot = double(device.resolution()) / PageResolution();
-    job->widthDots = int32_t(device.width() / job->devicePixelsPerDot);
-    job->heightDots = int32_t(device.height() / job->devicePixelsPerDot);
+    const double pixelsPerPoint = device.resolution() / 72.0;
+    job->origin = QPointF(margins.left(), margins.top()) * pixelsPerPoint;
+    job->widthDots = int32_t((device.width() - (margins.left() + margins.right()) * pixelsPerPoint) /
+                             job->devicePixelsPerDot);
+    job->heightDots = int32_t((device.height() - (margins.top() + margins.bottom()) * pixelsPerPoint) /
+                              job->devicePixelsPerDot);
     return job;
 }
 
@@ -102,6 +136,7 @@ class PrinterPage final : public PainterGraphics {
         if (!job_->painter.isActive()) {
             if (!job_->painter.begin(job_->printer.get()))
                 throw PrintFailure("the printer could not start the page" + job_->named);
+            job_->painter.translate(job_->origin);
             job_->painter.scale(job_->devicePixelsPerDot, job_->devicePixelsPerDot);
         }
         PainterGraphics::Paint(draw);

@@ -69,19 +69,19 @@ struct CoverPlace {
     double left, top, width, height, margin, frameTop = 0;
 };
 
-// Expects the cover's four frame lines, each crossed in the margin strips beside the picture, within 0.1
-// mm of their places, dark and about one dot wide; and the picture's four edges within 0.1 mm of theirs.
-void ExpectCoverOnPage(const QImage& page, const CoverPlace& p) {
+// Expects the cover's four frame lines, each crossed in the margin strips beside the picture, within
+// `tolerance` of their places, dark and about one dot wide; and the picture's four edges within it of theirs.
+void ExpectCoverOnPage(const QImage& page, const CoverPlace& p, double tolerance = kToleranceMm) {
     ASSERT_FALSE(page.isNull());
     using Profile = std::function<int(int)>;  // the greys along a row or a column
     auto pixel = [&](int x, int y) { return page.valid(x, y) ? qGray(page.pixel(x, y)) : 255; };
-    auto line = [](double mm, const Profile& at) {
+    auto line = [&](double mm, const Profile& at) {
         double dark = 0, moment = 0;
         int darkest = 255;
         for (int i = Px(mm) - 5; i < Px(mm) + 5; ++i)
             dark += (255 - at(i)) / 255.0, moment += (255 - at(i)) / 255.0 * (i + 0.5),
                 darkest = std::min(darkest, at(i));
-        EXPECT_NEAR(moment / dark / 10, mm, kToleranceMm);
+        EXPECT_NEAR(moment / dark / 10, mm, tolerance);
         EXPECT_TRUE(darkest < 80 && dark > 0.6 && dark < 2.5)
             << mm << " mm: " << darkest << ", " << dark << " dots";
     };
@@ -104,7 +104,15 @@ void ExpectCoverOnPage(const QImage& page, const CoverPlace& p) {
         run(Px(p.frameTop), Px(bottom + p.margin) + 1, [&](int y) { return pixel(midColumn, y); });
     const std::pair<double, double> edges[] = {
         {across.first, p.left}, {across.second, right}, {down.first, p.top}, {down.second, bottom}};
-    for (auto [found, expected] : edges) EXPECT_NEAR(found, expected, kToleranceMm) << "a picture edge";
+    for (auto [found, expected] : edges) EXPECT_NEAR(found, expected, tolerance) << "a picture edge";
+}
+
+// Where each button's covers lie at 254 dots per inch from the page's origin: margins of 5 and 10 dots.
+std::vector<CoverPlace> PlacesAt254(const std::string& button) {
+    if (button == "btnPrintDvd") return {{0.5, 0.5, 183, 273, 0.5}};
+    if (button == "btnPrintCdFront") return {{1, 1, 120, 120, 1}};
+    if (button == "btnPrintCdBack") return {{1, 1, 117, 150, 1}};
+    return {{1, 1, 120, 120, 1}, {1, 131, 150, 117, 1, 130}};
 }
 
 class PdfPrintTest : public PrintTest {
@@ -134,11 +142,11 @@ TEST_F(PdfPrintTest, EachPrintLandsOnPaperAtItsMillimetresInFullResolution) {
         std::vector<CoverPlace> places;
         const char* pictures;
     } prints[] = {
-        {254, A4, "btnPrintDvd", {{0.5, 0.5, 183, 273, 0.5}}, "2000x3000 "},
-        {254, A4, "btnPrintCdFront", {{1, 1, 120, 120, 1}}, "1300x1400 "},
-        {254, A4, "btnPrintCdBack", {{1, 1, 117, 150, 1}}, "1250x1600 "},
-        {254, A4, "btnCdBoth", {{1, 1, 120, 120, 1}, {1, 131, 150, 117, 1, 130}}, "1400x1300 1600x1250 "},
-        {254, Letter, "btnCdBoth", {{1, 1, 120, 120, 1}, {1, 131, 150, 117, 1, 130}}, "1400x1300 1600x1250 "},
+        {254, A4, "btnPrintDvd", PlacesAt254("btnPrintDvd"), "2000x3000 "},
+        {254, A4, "btnPrintCdFront", PlacesAt254("btnPrintCdFront"), "1300x1400 "},
+        {254, A4, "btnPrintCdBack", PlacesAt254("btnPrintCdBack"), "1250x1600 "},
+        {254, A4, "btnCdBoth", PlacesAt254("btnCdBoth"), "1400x1300 1600x1250 "},
+        {254, Letter, "btnCdBoth", PlacesAt254("btnCdBoth"), "1400x1300 1600x1250 "},
         {300, Letter, "btnPrintDvd", {{5 * dot, 5 * dot, 2161 * dot, 3224 * dot, 5 * dot}}, "2000x3000 "},
     };
     for (const auto& print : prints) {
@@ -197,31 +205,37 @@ TEST_F(PdfPrintTest, APrintThatFailsIsReportedWithItsCoverFileAndOneThatWorksIsN
     }
 }
 
-TEST_F(PdfPrintTest, PrintBothThroughAPrintQueue) {
+// Pushes KAVRELLO_PRINT_QUEUE_BUTTON ("Print both" unless set) on A4 paper laid out in portrait, or in
+// landscape with KAVRELLO_PRINT_QUEUE_LANDSCAPE set, and finds each cover on the paper at its place from
+// the corner of the printer's printable area as the paper has it.
+TEST_F(PdfPrintTest, PrintsThroughAPrintQueue) {
     const QString queue = qEnvironmentVariable("KAVRELLO_PRINT_QUEUE");
     const QString out = qEnvironmentVariable("KAVRELLO_PRINT_QUEUE_OUT");
     if (queue.isEmpty() || out.isEmpty()) GTEST_SKIP() << "no print queue named in KAVRELLO_PRINT_QUEUE";
     // "held" for a paused queue, which keeps the job; the reason a refusing queue gives; unset: it prints.
     const std::string expect = qEnvironmentVariable("KAVRELLO_PRINT_QUEUE_EXPECT").toStdString();
-    double marginLeft = 0, marginTop = 0;
+    const std::string button = qEnvironmentVariable("KAVRELLO_PRINT_QUEUE_BUTTON", "btnCdBoth").toStdString();
+    const bool landscape = qEnvironmentVariableIsSet("KAVRELLO_PRINT_QUEUE_LANDSCAPE");
+    QMarginsF paper;  // the printer's least margins on upright paper, in millimetres
     Services().printDialog = [&](const Ref<PrinterSetup>&) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPrinterName(queue);
         printer->setPageSize(QPageSize(QPageSize::A4));
-        const QMarginsF least = printer->pageLayout().minimumMargins();
-        const double toMm = printer->pageLayout().units() == QPageLayout::Millimeter ? 1.0 : 25.4 / 72;
-        marginLeft = least.left() * toMm;
-        marginTop = least.top() * toMm;
+        printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        QPageLayout layout = printer->pageLayout();
+        layout.setUnits(QPageLayout::Millimeter);
+        paper = layout.minimumMargins();
         QPrinterInfo::printerInfo("kavrello-no-such-queue");  // a failed request before the job's
         return NewPrinterPage(std::move(printer));
     };
     FileOf(Main::kCdFront) = WritePicture("front.bmp", 1300, 1250);
     FileOf(Main::kCdBack) = WritePicture("back.bmp", 1000, 1600);
+    FileOf(Main::kDvd) = WritePicture("dvd.bmp", 1000, 1600);
     const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
-    Push("btnCdBoth");
+    Push(button.c_str());
     const bool refused = !expect.empty() && expect != "held";
     ASSERT_EQ(reports.size(), refused ? 1u : 0u) << (reports.empty() ? "no report" : reports[0]);
-    EXPECT_TRUE(!refused || (Contains(reports[0], "front.bmp\u2069\"") && Contains(reports[0], expect)))
+    EXPECT_TRUE(!refused || (Contains(reports[0], ".bmp\u2069\"") && Contains(reports[0], expect)))
         << reports[0];
     if (!expect.empty()) return;  // a held job waits in the queue, where the caller looks for it
     // The queue's PDF file, once it appears (within a minute) and its back end has had time to finish it.
@@ -232,11 +246,20 @@ TEST_F(PdfPrintTest, PrintBothThroughAPrintQueue) {
             if (!before.contains(name)) printed = QDir(out).filePath(name).toStdString();
     ASSERT_FALSE(printed.empty()) << "the queue wrote no PDF file into " << out.toStdString();
     QThread::msleep(1000);
-    // The page's origin is the printer's printable area, which starts at its least margins.
-    std::cout << "least margins " << marginLeft << ", " << marginTop << " mm; printed " << printed << "\n";
-    const QImage page = Render(printed);
-    ExpectCoverOnPage(page, {marginLeft + 1, marginTop + 1, 120, 120, 1, marginTop});
-    ExpectCoverOnPage(page, {marginLeft + 1, marginTop + 131, 150, 117, 1, marginTop + 130});
+    std::cout << "least margins " << paper.left() << ", " << paper.top() << ", " << paper.right() << ", "
+              << paper.bottom() << " mm; printed " << printed << "\n";
+    QImage page = Render(printed);
+    ASSERT_LT(page.width(), page.height()) << "the paper is upright";
+    // A landscape page lies on the paper turned a quarter turn counter-clockwise: turned back, its
+    // printable area starts past the paper's bottom margin and its left one. The paper's bottom edge lies
+    // part of a pixel off the rendering's grid, so thin lines and edges snap a pixel either way there.
+    if (landscape) page = page.transformed(QTransform().rotate(90));
+    const double left = landscape ? paper.bottom() : paper.left(),
+                 top = landscape ? paper.left() : paper.top();
+    for (CoverPlace place : PlacesAt254(button)) {
+        place.left += left, place.top += top, place.frameTop += top;
+        ExpectCoverOnPage(page, place, landscape ? 0.2 : kToleranceMm);
+    }
 }
 
 }  // namespace
