@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CI: prints through real CUPS queues. Starts a private cupsd (its own configuration, socket, spool and
 # logs under a temporary folder; no system service) with two cups-pdf queues: one that prints the whole
-# page, and one like an inkjet that cannot print its paper's edges and whose owner made landscape its
-# default. Prints through QPrinter to them and measures the PDF that the queue writes: "Print both", the
+# page, and one like an inkjet that cannot print its paper's edges and whose owner set it to print in
+# landscape, fit to its printable area, two pages a sheet. Prints through QPrinter to them and measures the PDF that the queue writes: "Print both", the
 # DVD cover upright and the CD front laid out in landscape. Then prints to a queue that refuses jobs, by
 # rejecting them or by not allowing this user (each refusal must be reported), and to a paused queue (the
 # job must wait in the queue, unreported), and stops the cupsd. Fails loudly when any step fails.
@@ -91,7 +91,7 @@ $sudo lpadmin -h "$socket" -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/pp
 sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "9 14 586 833"|' /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
     >"$tmp/inkjet.ppd"
 $sudo lpadmin -h "$socket" -p "$queue-inkjet" -E -v "cups-pdf:/$queue" -P "$tmp/inkjet.ppd" -o PageSize=A4 \
-    -o orientation-requested-default=4
+    -o orientation-requested-default=4 -o print-scaling-default=fit -o number-up-default=2
 lpstat -h "$socket" -p "$queue" -p "$queue-inkjet"
 
 # Runs the queue's test, expecting $1: "" (printed and measured), "held", or the words of the refusal; on
@@ -114,7 +114,7 @@ echo "== printed through CUPS queue $queue =="
 PRINT_QUEUE="$queue-inkjet" KAVRELLO_PRINT_QUEUE_BUTTON=btnPrintDvd run_queue_test ""
 PRINT_QUEUE="$queue-inkjet" KAVRELLO_PRINT_QUEUE_BUTTON=btnPrintCdFront KAVRELLO_PRINT_QUEUE_LANDSCAPE=1 \
     run_queue_test ""
-echo "== printed within the printable area of a queue whose default is landscape =="
+echo "== printed at its millimetres within the printable area of a queue set to turn and shrink pages =="
 $sudo lpadmin -h "$socket" -p "$queue-inkjet" -u "deny:$(id -un)"
 PRINT_QUEUE="$queue-inkjet" run_queue_test "Not allowed to print"
 echo "== refused by a queue that does not allow this user, and reported =="

@@ -44,19 +44,26 @@ QMarginsF PrintableMargins(const QPrinter& printer) {
     return {upright.bottom(), upright.left(), upright.top(), upright.right()};
 }
 
-// Asks the print system for the orientation the page was laid out in: otherwise a queue whose default
-// is landscape turns an upright page, and its margins no longer lie where the fit was measured.
-void AskOrientation(QPrinter& printer) {
+// Asks the print system to print the page as it was laid out: in its orientation, unscaled, one page a
+// sheet unless the print dialog chose more. Otherwise a queue's own defaults (landscape, fit to the
+// printable area, two pages a sheet) would turn or shrink the page, and the covers would not reach the
+// paper where their fit was measured.
+void AskForTheLayout(QPrinter& printer) {
     // The print engine's list of CUPS job options, name and value in turn, as Qt's print dialog fills it.
     const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
     QStringList options = printer.printEngine()->property(cupsOptions).toStringList();
-    const QString name = QStringLiteral("orientation-requested");
-    const QString value = printer.pageLayout().orientation() == QPageLayout::Portrait ? "3" : "4";
-    const qsizetype at = options.indexOf(name);
-    if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
-        options[at + 1] = value;
-    else
-        options << name << value;
+    const auto ask = [&](const QString& name, const QString& value, bool keepChosen) {
+        const qsizetype at = options.indexOf(name);
+        if (at < 0 || at % 2 != 0 || at + 1 >= options.size())
+            options << name << value;
+        else if (!keepChosen)
+            options[at + 1] = value;
+    };
+    ask("orientation-requested", printer.pageLayout().orientation() == QPageLayout::Portrait ? "3" : "4",
+        false);
+    ask("print-scaling", "none", false);
+    ask("fit-to-page", "false", false);
+    ask("number-up", "1", true);
     printer.printEngine()->setProperty(cupsOptions, options);
 }
 
@@ -68,7 +75,7 @@ std::unique_ptr<PrintJob> PrepareJob(std::unique_ptr<QPrinter> printer) {
     // The page is painted whole and the origin moved there, since Qt keeps the margins of upright paper.
     const QMarginsF margins = PrintableMargins(device);
     device.setFullPage(true);
-    if (device.outputFormat() == QPrinter::NativeFormat) AskOrientation(device);
+    if (device.outputFormat() == QPrinter::NativeFormat) AskForTheLayout(device);
     // An output file is written only as a regular file: a pipe or a device could hold the program.
     const std::string file = QFile::encodeName(device.outputFileName()).toStdString();
     job->named = file.empty() ? std::string() : " (" + ShownName(file) + ")";
