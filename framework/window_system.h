@@ -1,5 +1,6 @@
-// What the framework tells the window system itself, where Qt alone would do otherwise: Qt aborts when
-// no display can be opened, and it puts the program's name into an empty window title on X11.
+// The window system: whether Qt can reach one at all (Qt aborts when no display can be opened), and what
+// the framework tells it itself where Qt alone would do otherwise (Qt puts the program's name into an
+// empty window title on X11).
 #pragma once
 
 #include <string>

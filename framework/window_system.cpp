@@ -1,4 +1,4 @@
-#include "framework/x11.h"
+#include "framework/window_system.h"
 
 #include <QtGui/qguiapplication_platform.h>
 #include <sys/socket.h>
