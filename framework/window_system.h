@@ -9,7 +9,7 @@ class QWidget;
 
 // Empty when one of the platforms that Qt is about to try can start: an X11 display that opens, a Wayland
 // compositor that answers with Qt's Wayland plugin installed, or a platform not checked here; else why
-// not, in a few words that name the displays tried.
+// not, in a few words for a terminal that name the displays tried as typed (see EscapedName).
 std::string DisplayProblem(int argc, char** argv);
 
 // Lets the X window system see the top-level `window`'s empty title as empty. Does nothing for other
