@@ -50,3 +50,12 @@ std::string QuotedName(const std::string& path) {
     quoted += '"';
     return quoted;
 }
+
+std::string LeftToRightLines(const std::string& message) {
+    std::string lines = "\u200E";
+    for (const char c : message) {
+        lines += c;
+        if (c == '\n') lines += "\u200E";
+    }
+    return lines;
+}

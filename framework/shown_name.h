@@ -16,3 +16,6 @@ std::string EscapedName(const std::string& text);
 std::string ShownName(const std::string& text);
 // The name of the file at `path` in quotes, as messages name a file.
 std::string QuotedName(const std::string& path);
+// `message` with each of its lines begun by LEFT-TO-RIGHT MARK: Qt gives a line the direction of its first
+// strong letter even when that is inside a name's isolate, and would turn the English text around it.
+std::string LeftToRightLines(const std::string& message);

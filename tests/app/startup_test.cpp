@@ -72,7 +72,7 @@ TEST_F(StartupTest, FailedStartupIsReportedSkipsTheLoopAndStillShutsDown) {
     QTimer::singleShot(0, [&] { loopRan = true; });
     EXPECT_NE(RunProgram([] { throw NilObjectException("the main window is nil"); }), 0);
     EXPECT_FALSE(loopRan);
-    EXPECT_EQ(reports, std::vector<std::string>{"the main window is nil"});
+    EXPECT_EQ(reports, std::vector<std::string>{"\u200Ethe main window is nil"});
 }
 
 TEST_F(StartupTest, ClosingTheLastWindowEndsTheProgramAsQuitWould) {
