@@ -3,6 +3,7 @@
 #include <new>
 
 #include "framework/services.h"
+#include "framework/shown_name.h"
 
 std::string DescribeException(std::exception_ptr error) {
     try {
@@ -17,7 +18,7 @@ std::string DescribeException(std::exception_ptr error) {
 }
 
 void UnhandledException(std::exception_ptr error) {
-    const std::string message = DescribeException(error);
+    const std::string message = LeftToRightLines(DescribeException(error));
     try {
         if (Services().reportFailure) Services().reportFailure(message);
     } catch (...) {

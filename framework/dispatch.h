@@ -12,5 +12,6 @@ bool Dispatch(const std::function<void()>& handler);
 // The text shown for an exception: its own message, or a plain one for a foreign exception.
 std::string DescribeException(std::exception_ptr error);
 
-// Reports an exception that no handler caught (through the platform's report service).
+// Reports an exception that no handler caught (through the platform's report service), each line of its
+// text laid out left to right.
 void UnhandledException(std::exception_ptr error);

@@ -7,7 +7,7 @@
 #include "framework/app_style.h"
 #include "framework/application.h"
 #include "framework/window.h"
-#include "framework/x11.h"
+#include "framework/window_system.h"
 
 namespace {
 

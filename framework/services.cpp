@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextBoundaryFinder>
@@ -36,17 +37,20 @@ QString Breakable(const QString& text) {
 }
 
 // The message with its over-wide names and paths (the text in each isolate) shortened in their middle, so
-// that the box fits on the screen: a path to one line of the box, a name only beyond a few lines; either
+// that the box fits on the screen: a path to one `line` of the box, a name only beyond a few lines; either
 // is made breakable when wider than half a line. The isolates stay, so the words around a name keep
 // their order.
-QString FittedMessage(QString message, const QFontMetrics& metrics, const QRect& screen) {
-    const int line = std::clamp(screen.width() - 200, 200, 800);
+QString FittedMessage(QString message, const QFontMetrics& metrics, int line) {
     for (qsizetype start = message.indexOf(QChar(0x2068)); start >= 0;
          start = message.indexOf(QChar(0x2068), start + 1)) {
         const qsizetype end = message.indexOf(QChar(0x2069), start);
         if (end < 0) break;
         QString text = message.mid(start + 1, end - start - 1);
-        const int most = text.contains(u'/') ? line : 4 * line;
+        // A path shares its line with the rest of its paragraph when that is short, as "(" and ")" are.
+        const qsizetype from = message.lastIndexOf(u'\n', start) + 1, to = message.indexOf(u'\n', end);
+        const int around = metrics.horizontalAdvance(message.mid(from, start + 1 - from)) +
+                           metrics.horizontalAdvance(message.mid(end, to < 0 ? -1 : to - end));
+        const int most = !text.contains(u'/') ? 4 * line : around < line / 4 ? line - around : line;
         if (metrics.horizontalAdvance(text) > most) text = Shortened(text, metrics, most);
         if (metrics.horizontalAdvance(text) > line / 2) text = Breakable(text);
         message.replace(start + 1, end - start - 1, text);
@@ -59,8 +63,13 @@ void ShowFailureBox(const std::string& message) {
                     QMessageBox::Ok, QApplication::activeWindow());
     // Messages name files and paths: shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(
-        FittedMessage(QString::fromStdString(message), box.fontMetrics(), box.screen()->availableGeometry()));
+    const QString text = QString::fromStdString(message);
+    const int screenWidth = box.screen()->availableGeometry().width();
+    box.setText(FittedMessage(text, box.fontMetrics(), std::clamp(screenWidth - 200, 200, 800)));
+    // The box gives its label a width of its own choice as it opens: the message is fitted to that width.
+    box.show();
+    if (const auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
+        box.setText(FittedMessage(text, label->fontMetrics(), label->contentsRect().width()));
     box.exec();
 }
 

@@ -11,7 +11,7 @@
 #include "framework/controls.h"
 #include "framework/dispatch.h"
 #include "framework/runtime.h"
-#include "framework/x11.h"
+#include "framework/window_system.h"
 
 // The top-level Qt window of a Window: its menu bar above a content widget of the window's size.
 class WindowWidget : public QMainWindow {

@@ -10,7 +10,7 @@
 #include "editor/Main.h"
 #include "framework/folder_item.h"
 #include "framework/picture.h"
-#include "framework/x11.h"
+#include "framework/window_system.h"
 #include "picture_files.h"
 #include "support.h"
 

@@ -182,7 +182,8 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
                  {File("comments.jpg"), "comments.jpg", "more segments than any photo (over 1000)"},
                  {File("scans.jpg"), "scans.jpg", "more scans than any photo (over 100)"},
                  {File("vast.jpg"), "vast.jpg", "more scans than any photo of its size"},
-                 {File("\u202Eevil\u2069\n.jpg"), "\u202Eevil%E2%81%A9%0A.jpg", "does not exist"}};
+                 {File("\u2028\u2029\u202A\u202Eevil\u2069\n\u0085\x7f.jpg"),
+                  "%E2%80%A8%E2%80%A9%E2%80%AA%E2%80%AEevil%E2%81%A9%0A%C2%85%7F.jpg", "does not exist"}};
     auto refusal = [](const std::function<void()>& load) -> std::string {
         try {
             load();

@@ -2,9 +2,12 @@
 // looked up by kind and name, the cooperative yield, conversion to whole dots, and the printer setup's
 // resolution.
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <chrono>
 #include <cmath>
@@ -32,33 +35,42 @@ TEST_F(RuntimeTest, AThrowingHandlerIsReportedAndTheProgramGoesOn) {
                                 }));
     for (int click = 0; click < 2; ++click) static_cast<QPushButton*>(button->Widget())->click();
     EXPECT_EQ(runs, 2) << "the program goes on after a failed handler";
-    EXPECT_EQ(reports, std::vector<std::string>(2, "the picture of /tmp/a.jpg is nil"));
+    EXPECT_EQ(reports, std::vector<std::string>(2, "\u200Ethe picture of /tmp/a.jpg is nil"));
     EXPECT_TRUE(main->IsOpen());
     EXPECT_FALSE(Dispatch([] { throw 42; }));
-    EXPECT_EQ(reports.back(), "An unexpected error occurred.");
+    EXPECT_EQ(reports.back(), "\u200EAn unexpected error occurred.");
     Services().reportFailure = [](const std::string&) { throw std::runtime_error("report failed"); };
     EXPECT_FALSE(Dispatch([] { throw std::runtime_error("x"); })) << "a failing report is contained too";
 }
 
-TEST_F(RuntimeTest, TheFailureBoxShowsItsMessageAsPlainTextOnTheScreenWithALongPathShortened) {
+TEST_F(RuntimeTest, TheFailureBoxShowsItsMessageAsPlainTextLeftToRightOnTheScreenWithALongPathOnOneLine) {
     RestoreRealServices();
-    const QString name = "\u202Eevil <b>" + QString(50, u'x') + ".jpg";  // longer than half the path's room
+    // Right-to-left first, like its folder, and longer than half the path's room.
+    const QString name = "שלום <b>" + QString(20, u'x') + ".jpg";
     QString text;
-    bool fits = false;
+    bool fits = false, leftToRight = true;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         const QRect screen = box->screen()->availableGeometry();
         const QWidget* ok = box->button(QMessageBox::Ok);
-        fits = screen.contains(box->frameGeometry()) &&
-               screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()));
-        text = box->textFormat() == Qt::PlainText ? box->text().remove(QChar(0x200B)) : "";  // breaks
+        const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
+        text = box->textFormat() == Qt::PlainText ? box->text() : "";
+        fits =
+            screen.contains(box->frameGeometry()) &&
+            screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())) &&
+            label->fontMetrics().horizontalAdvance(text.section(u'\n', -1)) <= label->contentsRect().width();
+        // Each line gets the direction that the box's label gives it.
+        const QTextDocument laid(text);
+        for (QTextBlock line = laid.begin(); line.isValid(); line = line.next())
+            leftToRight &= line.textDirection() == Qt::LeftToRight;
         box->done(0);
     });
-    const std::string path = "/" + std::string(40000, 'd') + "/" + name.toStdString();
-    Services().reportFailure(PictureFileFailure(path, "it is too long").what());
-    EXPECT_TRUE(fits && text.startsWith(QString::fromStdString(QuotedName(path))) && text.contains(u'…') &&
-                text.endsWith(name + "\u2069)"))
-        << fits << " " << text.toStdString();
+    const std::string path = "/" + QString(20000, u'ש').toStdString() + "/" + name.toStdString();
+    Dispatch([&] { throw PictureFileFailure(path, "it is too long"); });
+    text.remove(QChar(0x200B));  // breaks
+    EXPECT_TRUE(fits && leftToRight && text.startsWith(QString::fromStdString("\u200E" + QuotedName(path))) &&
+                text.contains(u'…') && text.endsWith(name + "\u2069)"))
+        << fits << leftToRight << " " << text.toStdString();
 }
 
 TEST_F(RuntimeTest, HandlersOfTheWrongKindAndControlsOfTheWrongNameOrClassAreRefused) {

@@ -1,4 +1,4 @@
-#include "framework/x11.h"
+#include "framework/window_system.h"
 
 #include <QtGui/qguiapplication_platform.h>
 #include <sys/socket.h>
@@ -40,7 +40,7 @@ std::string X11Problem(const char* display) {
     xcb_connection_t* connection = xcb_connect(display, nullptr);
     const bool opened = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
-    return opened ? std::string() : "cannot open display \"" + ShownName(display) + "\"";
+    return opened ? std::string() : "cannot open display \"" + EscapedName(display) + "\"";
 }
 
 // Whether a Wayland compositor accepts a connection where the Wayland client library would look for one.
@@ -83,7 +83,7 @@ std::string WaylandProblem(const QString& platform, const QString& pluginFolder)
     if (!WaylandCompositorAnswers()) {
         const QByteArray name = qgetenv("WAYLAND_DISPLAY");
         return "cannot connect to Wayland display \"" +
-               ShownName(name.isEmpty() ? "wayland-0" : name.toStdString()) + "\"";
+               EscapedName(name.isEmpty() ? "wayland-0" : name.toStdString()) + "\"";
     }
     if (!PlatformPluginInstalled(platform, pluginFolder))
         return "the Wayland platform plugin is not installed";
