@@ -15,10 +15,10 @@ constexpr int kMaxScans = 100;
 // Decoding work in coefficient visits: a scan spends on each block of its components about what a walk
 // over kBlockVisit coefficients costs, and walks the band of coefficients it codes (a refinement walks
 // all of it, whatever its data says; a sequential scan decodes all 64). Per block of the picture, a
-// sequential photo costs 112, libjpeg's progressive scripts 370 to 480 and a rich 56-scan script 1151;
-// a file may cost kMaxVisitsPerBlock, which keeps the worst within about one and a half times the time
-// of a real progressive photo of its size.
-constexpr int64_t kBlockVisit = 48;
+// sequential photo costs 128, libjpeg's progressive scripts 420 to 580, and a rich script of 56 scans
+// (each component's AC band in six slices, each sent and refined twice) 1471: a file may cost at most
+// kMaxVisitsPerBlock, which keeps the worst about as slow as such a rich photo of its size.
+constexpr int64_t kBlockVisit = 64;
 constexpr int64_t kMaxVisitsPerBlock = 1536;
 
 // The file's bytes from where it stands, read in chunks.
