@@ -6,17 +6,20 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/picture_decoder.h"
-
 namespace {
 
 // Photos carry a few dozen segments (tables, EXIF, XMP and ICC in chunks) and at most a few dozen scans;
 // libjpeg's progressive modes write 10 scans in colour, 6 in grey, 18 for CMYK.
 constexpr int kMaxSegments = 1000;
 constexpr int kMaxScans = 100;
-// Blocks decoded over all scans, each scan counting the blocks of the components it covers: well under
-// a second's work, and above the 59 million of a full-chroma progressive colour photo of kMaxPicturePixels.
-constexpr int64_t kMaxBlockDecodes = int64_t(1) << 26;
+// Decoding work in coefficient visits: a scan spends on each block of its components about what a walk
+// over kBlockVisit coefficients costs, and walks the band of coefficients it codes (a refinement walks
+// all of it, whatever its data says; a sequential scan decodes all 64). Per block of the picture, a
+// sequential photo costs 128, libjpeg's progressive scripts 420 to 580, and a rich script of 56 scans
+// (each component's AC band in six slices, each sent and refined twice) 1471: a file may cost at most
+// kMaxVisitsPerBlock, which keeps the worst about as slow as such a rich photo of its size.
+constexpr int64_t kBlockVisit = 64;
+constexpr int64_t kMaxVisitsPerBlock = 1536;
 
 // The file's bytes from where it stands, read in chunks.
 class ByteStream {
@@ -72,10 +75,9 @@ struct Component {
 };
 
 // The frame's components from a start-of-frame segment's body; none when it is too short to be one.
-std::vector<Component> FrameComponents(const std::vector<uint8_t>& sof, int64_t& pixels) {
+std::vector<Component> FrameComponents(const std::vector<uint8_t>& sof) {
     if (sof.size() < 6) return {};
     const int64_t height = sof[1] << 8 | sof[2], width = sof[3] << 8 | sof[4];
-    pixels = width * height;
     const size_t count = std::min<size_t>(sof[5], (sof.size() - 6) / 3);
     int hMax = 1, vMax = 1;
     for (size_t i = 0; i < count; ++i) {
@@ -89,15 +91,19 @@ std::vector<Component> FrameComponents(const std::vector<uint8_t>& sof, int64_t&
     return components;
 }
 
-// The blocks a scan decodes, from its start-of-scan segment's body.
-int64_t ScanBlocks(const std::vector<uint8_t>& sos, const std::vector<Component>& frame) {
+// The coefficient visits of a scan, from its start-of-scan segment's body: the blocks of its components
+// times their cost, whose band is the scan's own in a progressive frame.
+int64_t ScanVisits(const std::vector<uint8_t>& sos, const std::vector<Component>& frame, bool progressive) {
+    const size_t count = sos.empty() ? 0 : sos[0];
+    if (sos.size() < 2 * count + 3) return 0;
+    const int band = progressive ? std::clamp(sos[2 * count + 2] - sos[2 * count + 1] + 1, 1, 64) : 64;
     int64_t blocks = 0;
-    for (size_t i = 1; !sos.empty() && i <= sos[0] && 2 * i <= sos.size(); ++i) {
+    for (size_t i = 1; i <= count; ++i) {
         const auto c = std::find_if(frame.begin(), frame.end(),
                                     [&](const Component& f) { return f.id == sos[2 * i - 1]; });
         if (c != frame.end()) blocks += c->blocks;
     }
-    return blocks;
+    return blocks * (kBlockVisit + band);
 }
 
 }  // namespace
@@ -106,12 +112,14 @@ std::string JpegStructureFault(QIODevice& file, bool headerOnly) {
     ByteStream bytes(file);
     if (bytes.Next() != 0xFF || bytes.Next() != 0xD8) return {};
     int segments = 0, scans = 0;
-    int64_t pixels = 0, blockDecodes = 0;
+    int64_t visits = 0, budget = 0;
+    bool progressive = false;
     std::vector<Component> frame;
     std::vector<uint8_t> body;
     // Like libjpeg, skips whatever lies between markers (entropy-coded data, garbage) by looking for the
     // next 0xFF that a marker follows: FF 00 is a stuffed data byte, FF FF fill, and markers below C0 and
-    // the restart markers stand alone without a length.
+    // the restart markers stand alone without a length. What follows the end of the image (a phone's
+    // motion photo carries its video there) is never read.
     while (bytes.PastNextFF()) {
         int marker = bytes.Next();
         while (marker == 0xFF) marker = bytes.Next();
@@ -121,18 +129,21 @@ std::string JpegStructureFault(QIODevice& file, bool headerOnly) {
             return "it has more segments than any photo (over " + std::to_string(kMaxSegments) + ")";
         const int high = bytes.Next(), low = bytes.Next();
         if (low < 0) break;
-        const bool parsed = marker == 0xDA || (StartOfFrame(marker) && frame.empty());
+        const bool firstFrame = StartOfFrame(marker) && frame.empty();
         body.clear();
-        if (!bytes.Take(std::max((high << 8 | low) - 2, 0), parsed ? &body : nullptr)) break;
-        if (StartOfFrame(marker) && frame.empty()) frame = FrameComponents(body, pixels);
+        if (!bytes.Take(std::max((high << 8 | low) - 2, 0), firstFrame || marker == 0xDA ? &body : nullptr))
+            break;
+        if (firstFrame) {
+            frame = FrameComponents(body);
+            progressive = (marker & 3) == 2;
+            for (const Component& c : frame) budget += c.blocks * kMaxVisitsPerBlock;
+        }
         if (marker != 0xDA) continue;
         if (headerOnly) break;
         if (++scans > kMaxScans)
             return "it has more scans than any photo (over " + std::to_string(kMaxScans) + ")";
-        // Pictures too large to decode at all are refused for their size, which says more.
-        blockDecodes += ScanBlocks(body, frame);
-        if (blockDecodes > kMaxBlockDecodes && pixels <= kMaxPicturePixels)
-            return "it has more scans than any photo of its size";
+        visits += ScanVisits(body, frame, progressive);
+        if (visits > budget) return "it has more scans than any photo of its size";
     }
     return {};
 }

@@ -1,7 +1,7 @@
 // A walk over a JPEG file's segments and scans as libjpeg reads them, before anything decodes it: a file
 // whose structure alone would hold the decoder for long (thousands of segments, whose headers libjpeg
-// keeps in a list it walks for each new one, or scans that each make it visit every block again) is
-// refused with its reason.
+// keeps in a list it walks for each new one, or scans that walk the coefficients of every block again
+// and again, far more than any photo of its size) is refused with its reason.
 #pragma once
 
 #include <string>

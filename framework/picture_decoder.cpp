@@ -116,7 +116,12 @@ class JpegFileSource : public PictureSource {
         file->SetLimit(PictureReadLimit(Pixels(size_)));
         error = StructureFault(*file, false);
         if (!error.empty()) throw PictureFileFailure(path_, error);
-        QImageReader reader(file.get());
+        // Only a JPEG is read here: a file swapped for another kind since its header was read is not
+        // handed to that kind's decoder, which makes a picture of its own format.
+        if (file->peek(2) != "\xff\xd8")
+            throw PictureFileFailure(path_, "it changed while it was being read (it is no longer a JPEG)");
+        QImageReader reader(file.get(), "jpeg");
+        reader.setAutoDetectImageFormat(false);
         Prepare(reader);
         if (scaled.isValid()) {
             // The reader scales before it turns the picture upright.

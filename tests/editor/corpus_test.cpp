@@ -71,4 +71,18 @@ TEST_F(CorpusTest, PhotosStandUprightWhicheverOrientationTheyAreStoredIn) {
         << "the header and the full decode agree";
 }
 
+TEST_F(CorpusTest, APhotoSwappedBeforeItsPixelsAreReadIsRefusedByNameWithWhatChanged) {
+    // For a top-down RLE BMP of its size that writes no pixel (its own decoder would leave them all unset),
+    // a photo of another size, and one of 300 scans, whose structure is checked again when decoded.
+    for (const auto& [other, change] : {std::pair("broken/hostile-rle8-topdown-unwritten.bmp", "it changed"),
+                                        {"jpeg/pillow-hopper.jpg", "it changed size"},
+                                        {"broken/hostile-jpeg-300-scans.jpg", "it has more scans"}}) {
+        const QString photo = QString::fromStdString(WriteQuadrants(dir, "photo.jpg", "JPEG", 64, 48));
+        const Ref<Picture> lazy = FolderItem(photo.toStdString()).OpenAsPicture();
+        ASSERT_TRUE(QFile::remove(photo) && QFile::copy(kCorpus + "/" + other, photo));
+        EXPECT_PRED2(Contains, Refusal([&] { lazy->Load(); }),
+                     "photo.jpg\u2069\" cannot be used: " + std::string(change));
+    }
+}
+
 }  // namespace

@@ -12,6 +12,16 @@
 #include "picture_files.h"
 #include "support.h"
 
+// What `load` is refused with, or "no refusal".
+inline std::string Refusal(const std::function<void()>& load) {
+    try {
+        load();
+    } catch (const NilObjectException& e) {
+        return e.what();
+    }
+    return "no refusal";
+}
+
 constexpr const CoverRow* kCovers[] = {&Main::kCdFront, &Main::kCdBack, &Main::kDvd};
 
 class CoverTest : public FrameworkTest {

@@ -152,25 +152,35 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
     WriteBytes(dir, "huge.png",
                QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002ee000002ee0100600000001d550b2"
                                    "000000004944415435af061e0000000049454e44ae426082"));
-    // A progressive photo as libjpeg writes it, in 6 scans; made of many segments or scans, or claiming
-    // 16384 x 16384 pixels so that each scan visits millions of blocks, it would hold the decoder for long.
-    const QString progressive = dir.filePath("layers.jpg");
-    QImageWriter writer(progressive, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    ASSERT_TRUE(writer.write(Quadrants(100, 50).convertToFormat(QImage::Format_Grayscale8)));
-    QFile layers(progressive);
-    ASSERT_TRUE(layers.open(QIODevice::ReadOnly));
-    const QByteArray layered = layers.readAll();
-    const qsizetype last = layered.lastIndexOf("\xff\xda");
-    const QByteArray scan = layered.sliced(last, layered.size() - 2 - last);
+    // Progressive photos as libjpeg writes them, in 6 scans in grey and 10 in 4:2:0 colour, the last a
+    // refinement of luma's AC band. Made of many segments, or with that scan repeated past what the
+    // picture's own blocks allow (though not past what three components of luma's size would), they would
+    // hold the decoder for long.
+    const auto layers = [&](const QImage& image, int repeats) {
+        QImageWriter writer(dir.filePath("written.jpg"), "jpeg");
+        writer.setProgressiveScanWrite(true);
+        QFile file(writer.fileName());
+        EXPECT_TRUE(writer.write(image) && file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        const qsizetype last = bytes.lastIndexOf("\xff\xda");
+        return bytes.insert(last, bytes.sliced(last, bytes.size() - 2 - last).repeated(repeats));
+    };
+    const QByteArray layered = layers(Quadrants(100, 50).convertToFormat(QImage::Format_Grayscale8), 0);
+    const QString progressive = QString::fromStdString(WriteBytes(dir, "layers.jpg", layered));
     WriteBytes(dir, "comments.jpg",
                QByteArray(layered).insert(2, QByteArray::fromHex("fffe0002").repeated(1000)));
-    const QByteArray scans = QByteArray(layered).insert(last, scan.repeated(95));
-    WriteBytes(dir, "scans.jpg", scans);
-    WriteBytes(dir, "vast.jpg",
-               QByteArray(layered)
-                   .insert(last, scan.repeated(20))
-                   .replace(layered.indexOf("\xff\xc2") + 5, 4, QByteArray::fromHex("40004000")));
+    WriteBytes(dir, "scans.jpg", layers(Quadrants(256, 256), 20));
+    // A phone's motion photo, whose video follows the picture: flat grey 4:2:0 with a restart after each of
+    // its 1600 MCUs, which Huffman tables of one one-bit code each make zero in two bytes.
+    QByteArray motion = QByteArray::fromHex(
+        "ffd8ffdb004300" + QByteArray("01").repeated(64) +
+        "ffc00011080280028003012200021100031100"
+        "ffc40014000100000000000000000000000000000000ffc40014100100000000000000000000000000000000"
+        "ffdd00040001ffda000c03010002000300003f00");
+    for (int i = 0; i < 1600; ++i) motion += QByteArray(2, 0) + "\xff" + char(i < 1599 ? 0xd0 + i % 8 : 0xd9);
+    WriteBytes(dir, "motion.jpg",
+               motion + QByteArray::fromHex("00000018667479706d703432" +
+                                            QByteArray("ffda000801010000003ffffe0002").repeated(600)));
     const struct {
         std::string path, named, why;
     } cases[] = {{File("still.jpg"), "still.jpg", "FIFO"},
@@ -180,20 +190,11 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
                  {deep + "deep.jpg", "deep.jpg", "too long"},
                  {File("huge.png"), "huge.png", "too large"},
                  {File("comments.jpg"), "comments.jpg", "more segments than any photo (over 1000)"},
-                 {File("scans.jpg"), "scans.jpg", "more scans than any photo (over 100)"},
-                 {File("vast.jpg"), "vast.jpg", "more scans than any photo of its size"},
+                 {File("scans.jpg"), "scans.jpg", "more scans than any photo of its size"},
                  {File("\u2028\u2029\u202A\u202Eevil\u2069\n\u0085\x7f.jpg"),
                   "%E2%80%A8%E2%80%A9%E2%80%AA%E2%80%AEevil%E2%81%A9%0A%C2%85%7F.jpg", "does not exist"}};
-    auto refusal = [](const std::function<void()>& load) -> std::string {
-        try {
-            load();
-        } catch (const NilObjectException& e) {
-            return e.what();
-        }
-        return "no refusal";
-    };
     for (const auto& c : cases) {
-        const std::string why = refusal([&] { Load(Main::kDvd, c.path); });
+        const std::string why = Refusal([&] { Load(Main::kDvd, c.path); });
         // Names and paths sit in isolates that nothing in them can close early.
         EXPECT_TRUE(Contains(why, "\"\u2068" + c.named + "\u2069\"") && Contains(why, c.why) &&
                     Contains(why, "(\u2068/") && why.ends_with(c.named + "\u2069)"))
@@ -208,18 +209,11 @@ TEST_F(IntakeTest, HostileFilesAreRefusedByNameWithTheirTrueReasonAndOddNamesLoa
         return io.open(QIODevice::ReadOnly) ? io.readAll().split('\n').at(0).split(' ').last().toLongLong()
                                             : 0;
     };
+    Load(Main::kDvd, File("motion.jpg"));  // a refusal would throw
     const qint64 before = bytesRead();
     Load(Main::kDvd, File("layers.jpg"));
     EXPECT_EQ(FileOf(Main::kDvd), File("layers.jpg"));
     EXPECT_LT(bytesRead() - before, qint64(1) << 30);
-    // A photo replaced by one of another size before its pixels are read is refused by name.
-    const Ref<Picture> lazy = FolderItem(WriteQuadrants(dir, "grows.jpg", "JPEG")).OpenAsPicture();
-    WriteQuadrants(dir, "grows.jpg", "JPEG", 30, 30);
-    EXPECT_TRUE(Contains(refusal([&] { lazy->Load(); }), "grows.jpg"));
-    // So is one replaced by a file of too many scans.
-    const Ref<Picture> swapped = FolderItem(WriteBytes(dir, "swapped.jpg", layered)).OpenAsPicture();
-    WriteBytes(dir, "swapped.jpg", scans);
-    EXPECT_TRUE(Contains(refusal([&] { swapped->Load(); }), "more scans")) << "checked again when decoded";
 
     // Names that are markup or no valid UTF-8 load and show as they are, also from file URIs naming
     // this machine; another machine's are refused at the drag, and a NUL in a URI is named.
