@@ -83,12 +83,11 @@ std::unique_ptr<PrintJob> PrepareJob(std::unique_ptr<QPrinter> printer) {
     if (!file.empty() && ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         throw PrintFailure("its output file is not a regular file" + job->named);
     job->devicePixelsPerDot = double(device.resolution()) / PageResolution();
-    const double pixelsPerPoint = device.resolution() / 72.0;
-    job->origin = QPointF(margins.left(), margins.top()) * pixelsPerPoint;
-    job->widthDots = int32_t((device.width() - (margins.left() + margins.right()) * pixelsPerPoint) /
-                             job->devicePixelsPerDot);
-    job->heightDots = int32_t((device.height() - (margins.top() + margins.bottom()) * pixelsPerPoint) /
-                              job->devicePixelsPerDot);
+    const QRectF printable =
+        QRectF(0, 0, device.width(), device.height()).marginsRemoved(margins * (device.resolution() / 72.0));
+    job->origin = printable.topLeft();
+    job->widthDots = int32_t(printable.width() / job->devicePixelsPerDot);
+    job->heightDots = int32_t(printable.height() / job->devicePixelsPerDot);
     return job;
 }
 
